@@ -1,0 +1,26 @@
+#pragma once
+// The device session's shared state: the phase of the scheduler, its positions in the
+// synchronisation and polling lists, whether the link is confirmed, and the four command
+// lists. Touched only on the GUI thread. The lists exist from the main window's creation
+// (CreateSessionLists) until it closes (DestroySessionLists).
+
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+
+// 0 idle, 1 synchronising, 2 polling.
+extern std::int32_t SessionPhase;
+extern std::int32_t SyncIndex;
+extern std::int32_t PollIndex;
+extern std::int32_t LinkConfirmed;
+
+// Command entries are CommandIds as decimal text; UserQueueArgs holds the argument of the
+// UserQueue entry at the same position.
+extern std::unique_ptr<QStringList> SyncList;
+extern std::unique_ptr<QStringList> PollList;
+extern std::unique_ptr<QStringList> UserQueue;
+extern std::unique_ptr<QStringList> UserQueueArgs;
+
+void CreateSessionLists();
+void DestroySessionLists();
+bool SessionListsExist();
