@@ -3,6 +3,7 @@
 // black field, with arrows when the number does not fit.
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 
 enum class TiLeadingStyle { ilsNone, ilsZeros, ilsSpaces };
@@ -48,4 +49,37 @@ class TiSevenSegmentAnalog : public QWidget {
     void SetAutoSize(bool value);
     bool PowerOff() const;
     void SetPowerOff(bool value);
+
+    // The read-out as painted: the off-screen bitmap that paintEvent copies to the screen.
+    QImage RenderToImage() const;
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    // Draws the whole read-out; an exception thrown here is shown as its message on a
+    // black bitmap instead of a half-drawn read-out.
+    virtual void paintReadout(QPainter& painter) const;
+
+  private:
+    void changed();  // repaint, and resize first when AutoSize is on
+    void applyAutoSize();
+    QColor unlitColor() const;
+
+    double value_ = 0;
+    int digitCount_ = 4;
+    int precision_ = 2;
+    bool showSign_ = true;
+    TiLeadingStyle leadingStyle_ = TiLeadingStyle::ilsSpaces;
+    QColor segmentColor_{255, 255, 255};
+    bool showOffSegments_ = true;
+    QColor segmentOffColor_{128, 128, 128};
+    bool autoSegmentOffColor_ = true;
+    int segmentSize_ = 1;
+    int segmentSeperation_ = 1;
+    int segmentMargin_ = 5;
+    int digitSpacing_ = 6;
+    TiBorderStyle borderStyle_ = TiBorderStyle::ibsNone;
+    QColor backGroundColor_{0, 0, 0};
+    bool autoSize_ = true;
+    bool powerOff_ = false;
 };
