@@ -25,4 +25,17 @@ class TStateImage : public QWidget {
     std::function<void(TStateImage* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                        QPoint Position)>
         OnMouseDown;
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void pictureChanged();  // AutoSize: the control takes the size of its picture
+
+    int showState_ = 0;
+    QImage state1Picture_;
+    QImage state2Picture_;
 };

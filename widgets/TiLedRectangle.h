@@ -44,4 +44,29 @@ class TiLedRectangle : public QWidget {
     void SetShowReflection(bool value);
 
     std::function<void(TiLedRectangle* Sender)> OnChange;
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // Stores a property value and repaints when it differs from the one held.
+    template <typename T>
+    void store(T& field, const T& value);
+    QColor fillColor() const;
+
+    bool active_ = false;
+    QColor activeColor_{0, 255, 0};
+    bool autoInactiveColor_ = true;
+    QColor inactiveColor_{0, 85, 0};
+    TiBorderStyle bevelStyle_ = TiBorderStyle::ibsLowered;
+    QString centerLabelText_;
+    QFont centerLabelFont_;
+    QColor centerLabelFontActiveColor_{0, 0, 0};
+    QColor centerLabelFontInactiveColor_{255, 255, 255};
+    int centerLabelEndsMargin_ = 5;
+    TiAlignmentHorizontal centerLabelAlignment_ = TiAlignmentHorizontal::iahCenter;
+    bool centerLabelWordWrap_ = false;
+    bool showReflection_ = true;
 };
