@@ -53,6 +53,8 @@ class TComm : public QObject {
     bool WriteCommData(const char* buffer, std::uint16_t count);
     std::uint32_t GetModemState();
     bool IsOpen() const;
+    // True when the writer has nothing left to send (also while the port is closed).
+    bool SendQueueEmpty() const;
 
     // Published properties: getter Name(), setter SetName(value). Setters do nothing for an
     // unchanged value and re-apply the line settings or time-outs while the port is open;
@@ -117,5 +119,17 @@ class TComm : public QObject {
     TNotifyEvent OnRequestHangup;
     TSendDataEmptyEvent OnSendDataEmpty;
 
-    // (private implementation: added by the serial link's implementation)
+  protected:
+    // Notifications posted by the workers arrive here, in the order they were posted.
+    bool event(QEvent* e) override;
+
+  private:
+    struct State;
+
+    void CommWndProc(QEvent* e);
+    void ApplyLineSettings();
+    void ApplyTimeouts();
+    void StopWorkers();
+
+    std::unique_ptr<State> state_;
 };

@@ -1,0 +1,39 @@
+#pragma once
+// The reader: waits for bytes and line events on the device and hands each completed read
+// to the component as a notification. It ends when the close event is set, or by itself
+// when the device fails, asking the owner to hang up first.
+
+#include "serial/WorkerThread.h"
+
+class QObject;
+
+namespace platform {
+class Event;
+class SerialDevice;
+}  // namespace platform
+
+class ReadThread {
+  public:
+    // The device and event must outlive the thread; notifications go to notifyTarget.
+    ReadThread(platform::SerialDevice& device, const platform::Event& closeEvent,
+               QObject* notifyTarget);
+    ReadThread(const ReadThread&) = delete;
+    ReadThread& operator=(const ReadThread&) = delete;
+
+    // Throws std::system_error when no thread can be had.
+    void Start() {
+        thread_.Start([this] { Execute(); });
+    }
+    void Wait() { thread_.Wait(); }
+
+    // Bytes asked for by each read.
+    static constexpr int kReadSize = 2048;
+
+  private:
+    void Execute();
+
+    platform::SerialDevice& device_;
+    const platform::Event& closeEvent_;
+    QObject* notifyTarget_;
+    WorkerThread thread_;  // last: it is waited for before the rest goes
+};
