@@ -1,0 +1,19 @@
+#include "session/CommandQueue.h"
+
+#include "session/SessionState.h"
+
+bool QueueUserCommand(int id, const QString& argument,
+                      const std::vector<std::pair<int, QString>>& followUps) {
+    const QString idText = QString::number(id);
+    if (const auto waiting = UserQueue->indexOf(idText); waiting >= 0) {
+        (*UserQueueArgs)[waiting] = argument;
+        return false;
+    }
+    UserQueue->append(idText);
+    UserQueueArgs->append(argument);
+    for (const auto& [followUpId, followUpArgument] : followUps) {
+        UserQueue->append(QString::number(followUpId));
+        UserQueueArgs->append(followUpArgument);
+    }
+    return true;
+}

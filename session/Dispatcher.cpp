@@ -1,0 +1,168 @@
+#include "session/Dispatcher.h"
+
+#include <QAction>
+#include <QColor>
+#include <QLabel>
+#include <algorithm>
+#include <string_view>
+
+#include "platform/Clock.h"
+#include "scpi/CommandCatalogue.h"
+#include "scpi/Scpi.h"
+#include "session/ReplyParsing.h"
+#include "session/Scheduler.h"
+#include "session/SessionState.h"
+#include "widgets/TFlatSpinEditFloat.h"
+#include "widgets/TStateImage.h"
+#include "widgets/TStatusBar.h"
+#include "widgets/TToolImageButton.h"
+#include "widgets/TiIntegerOutput.h"
+#include "widgets/TiLedRectangle.h"
+#include "widgets/TiSevenSegmentAnalog.h"
+
+namespace {
+
+constexpr std::uint32_t kPauseAfterReplyMs = 10;
+const QColor kTripColour(255, 0, 0);
+const QColor kIdleColour(0, 0, 128);
+
+// Status bar panels.
+constexpr int kRangePanel = 1;
+constexpr int kDevicePanel = 2;
+constexpr int kScpiPanel = 3;
+
+// btn20 shows the range a click switches to.
+constexpr int kImageSwitchToLow = 8;
+constexpr int kImageSwitchToHigh = 9;
+
+constexpr int kPictureOff = 0;
+constexpr int kPictureOn = 2;
+
+void SetNumber(std::string_view reply, const auto& setter) {
+    if (const auto value = ParseNumberReply(reply)) {
+        setter(static_cast<double>(*value));
+    }
+}
+
+void ShowTrip(TiLedRectangle* lamp, bool tripped) {
+    lamp->SetActiveColor(tripped ? kTripColour : kIdleColour);
+    lamp->SetActive(tripped);
+}
+
+void ShowLimitsCaption(const SessionControls& c) {
+    c.mainWindow->setWindowTitle(LimitsCaption(c.edt1->MaxValue(), c.edt2->MaxValue()));
+}
+
+void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
+                const QString& replyText) {
+    switch (id) {
+        case cmd::IdnQuery:
+            c.stat1->SetPanelText(kDevicePanel, QStringLiteral("Device Version:") + replyText);
+            c.Form2_Label3->setText(replyText);
+            break;
+        case cmd::ApplyQuery:
+            if (const auto setPoints = ParseApplyReply(reply)) {
+                c.edt1->SetValue(setPoints->voltage);
+                c.edt2->SetValue(setPoints->current);
+            }
+            break;
+        case cmd::MeasCurrQuery:
+            SetNumber(reply, [&](double v) { c.isvnsgmntnlg2->SetValue(v); });
+            break;
+        case cmd::MeasPowQuery:
+            SetNumber(reply, [&](double v) { c.iSevenSegmentAnalog1->SetValue(v); });
+            break;
+        case cmd::MeasQuery:
+            SetNumber(reply, [&](double v) { c.isvnsgmntnlg1->SetValue(v); });
+            break;
+        case cmd::OutpQuery: {
+            const bool on = IsOnReply(reply);
+            c.ildrctngl1->SetActive(on);
+            c.img2->SetShowState(on ? kPictureOn : kPictureOff);
+            break;
+        }
+        case cmd::CurrProtStatQuery:
+            c.img3->SetShowState(IsOnReply(reply) ? kPictureOn : kPictureOff);
+            break;
+        case cmd::CurrProtTripQuery:
+            ShowTrip(c.iLedRectangle2, IsOnReply(reply));
+            break;
+        case cmd::CurrProtQuery:
+            SetNumber(reply, [&](double v) { c.edt4->SetValue(v); });
+            break;
+        case cmd::CurrProtMaxQuery:
+            SetNumber(reply, [&](double v) { c.edt4->SetMaxValue(v); });
+            break;
+        case cmd::CurrMaxQuery:
+            SetNumber(reply, [&](double v) {
+                c.edt2->SetMaxValue(v);
+                ShowLimitsCaption(c);
+            });
+            break;
+        case cmd::VoltProtStatQuery:
+            c.img1->SetShowState(IsOnReply(reply) ? kPictureOn : kPictureOff);
+            break;
+        case cmd::VoltProtTripQuery:
+            ShowTrip(c.iLedRectangle1, IsOnReply(reply));
+            break;
+        case cmd::VoltProtQuery:
+            SetNumber(reply, [&](double v) { c.edt3->SetValue(v); });
+            break;
+        case cmd::VoltProtMaxQuery:
+            SetNumber(reply, [&](double v) { c.edt3->SetMaxValue(v); });
+            break;
+        case cmd::VoltRangQuery:
+            c.stat1->SetPanelText(kRangePanel, QStringLiteral("Range: ") + replyText);
+            c.btn20->SetImageIndex(reply == "LOW\n" ? kImageSwitchToHigh : kImageSwitchToLow);
+            c.btn20->setVisible(true);
+            break;
+        case cmd::VoltMaxQuery:
+            SetNumber(reply, [&](double v) {
+                c.edt1->SetMaxValue(v);
+                ShowLimitsCaption(c);
+            });
+            break;
+        case cmd::StatOperQuery:
+            if (const auto status = ParseOperationStatusReply(reply)) {
+                ShowTrip(c.iLedRectangle1, (*status & 1) != 0);
+                ShowTrip(c.iLedRectangle2, (*status & 2) != 0);
+            }
+            break;
+        case cmd::SystMemQuery:
+            if (const auto slot = ParseMemoryReply(reply)) {
+                c.Form6_iIntegerOutput1->SetValue(*slot);
+            }
+            break;
+        case cmd::SystVersQuery:
+            c.stat1->SetPanelText(kScpiPanel, QStringLiteral("SCPI Version ") + replyText);
+            c.Form2_Label4->setText(replyText);
+            break;
+        default:
+            break;  // the reply only moves the scheduler on
+    }
+}
+
+}  // namespace
+
+void DispatchReply(const SessionControls& controls, const char* bytes, std::uint16_t count) {
+    DisarmCmdTimer(controls);
+    // A receive event queued before the main window closed finds no session to update.
+    if (!SessionListsExist()) {
+        return;
+    }
+    const std::string_view reply(bytes, std::min<std::size_t>(count, kMaxReplyBytes));
+    const CommandId id = CurrentCommand.id;
+    if (!IsCatalogued(id)) {
+        return;
+    }
+    CurrentCommand.awaitReply = 0;
+    ApplyReply(controls, id, reply,
+               QString::fromLatin1(reply.data(), static_cast<qsizetype>(reply.size())));
+    platform::Sleep(kPauseAfterReplyMs);
+    controls.act_cmd_timer->trigger();
+    // The last synchronisation reply confirms the link, after the tick it ran.
+    if (id == cmd::VoltProtMaxQuery && LinkConfirmed == 0) {
+        controls.act_connect_ok->trigger();
+        LinkConfirmed = 1;
+    }
+}

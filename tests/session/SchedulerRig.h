@@ -1,0 +1,67 @@
+#pragma once
+// What the main window hands the session, built bare for tests: the port (closed unless a
+// test opens it), cmd_timer and the actions wired as the main window wires them, the
+// progress window, on a virtual clock so the senders' pauses take no time.
+
+#include <QAction>
+#include <QTimer>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "serial/TComm.h"
+#include "session/Scheduler.h"
+#include "session/SessionControls.h"
+#include "session/SessionState.h"
+#include "session/Unit5.h"
+
+class SchedulerRig {
+  public:
+    SchedulerRig() {
+        CreateSessionLists();
+        FillSyncList();
+        FillPollList();
+        SessionPhase = 0;
+        SyncIndex = 0;
+        PollIndex = 0;
+        LinkConfirmed = 0;
+
+        controls.cm1 = &cm1;
+        controls.cmd_timer = &cmd_timer;
+        controls.act_cmd_timer = &act_cmd_timer;
+        controls.act_connect_ok = &act_connect_ok;
+        controls.act_connect_error = &act_connect_error;
+        controls.Form5 = &form5;
+        controls.mainWindow = &mainWindow;
+
+        QObject::connect(&cmd_timer, &QTimer::timeout, &act_cmd_timer, &QAction::trigger);
+        QObject::connect(&act_cmd_timer, &QAction::triggered, [this] { SchedulerTick(controls); });
+        QObject::connect(&act_connect_ok, &QAction::triggered,
+                         [this] { connectionEvents.push_back("ok"); });
+        QObject::connect(&act_connect_error, &QAction::triggered,
+                         [this] { connectionEvents.push_back("error"); });
+    }
+    ~SchedulerRig() {
+        cm1.StopComm();
+        DestroySessionLists();
+    }
+    SchedulerRig(const SchedulerRig&) = delete;
+    SchedulerRig& operator=(const SchedulerRig&) = delete;
+
+    // One tick, as cmd_timer or a reply would run it.
+    void tick() { act_cmd_timer.trigger(); }
+    bool timerArmed() const { return cmd_timer.isActive() && cmd_timer.interval() == 500; }
+
+    platform::VirtualClock clock{1000};
+    platform::ScopedClockOverride clockOverride{clock};
+    TComm cm1;
+    QTimer cmd_timer;
+    QAction act_cmd_timer;
+    QAction act_connect_ok;
+    QAction act_connect_error;
+    QWidget mainWindow;
+    TForm5 form5{&mainWindow};
+    SessionControls controls;
+    std::vector<std::string> connectionEvents;  // "ok" and "error", in the order run
+};
