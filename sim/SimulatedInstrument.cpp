@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <array>
@@ -42,6 +43,12 @@ SimulatedInstrument::~SimulatedInstrument() {
 }
 
 bool SimulatedInstrument::start(std::string* error) {
+    if (thread_.joinable()) {
+        if (error != nullptr) {
+            *error = "the simulated instrument is already running";
+        }
+        return false;
+    }
     std::string reason;
     const auto fail = [&] {
         if (error != nullptr) {
@@ -53,10 +60,6 @@ bool SimulatedInstrument::start(std::string* error) {
         wakeWrite_.reset();
         return false;
     };
-    if (thread_.joinable()) {
-        reason = "the simulated instrument is already running";
-        return fail();
-    }
     LineSettings line;
     {
         std::lock_guard lock(mutex_);
@@ -113,15 +116,25 @@ void SimulatedInstrument::stop() {
 }
 
 void SimulatedInstrument::run() {
+    std::optional<SteadyTime> dropReadyAt;
     while (!stopRequested_.load()) {
-        if (dropPending_ && output_.empty() && pendingWrite_.empty()) {
-            pty_->drop();
-            std::lock_guard lock(mutex_);
-            lineDropped_ = true;
-            break;
-        }
         const SteadyTime now = std::chrono::steady_clock::now();
-        const std::optional<SteadyTime> due = output_.nextDue();
+        std::optional<SteadyTime> due = output_.nextDue();
+        if (dropPending_ && output_.empty() && pendingWrite_.empty()) {
+            // Pull the plug once the client has the last answer: closing the master throws
+            // away what the client has not read yet, and bytes written reach the slave's
+            // queue only a little later. A client that never reads does not keep the line
+            // up for long.
+            dropReadyAt = dropReadyAt.value_or(now);
+            const bool settled = now - *dropReadyAt > kDropSettle && !clientHasUnreadBytes();
+            if (settled || now - *dropReadyAt > kDropGrace) {
+                pty_->drop();
+                std::lock_guard lock(mutex_);
+                lineDropped_ = true;
+                break;
+            }
+            due = now + std::chrono::milliseconds(2);
+        }
         timespec timeout{};
         if (due) {
             timeout = untilDue(*due, now);
@@ -145,6 +158,11 @@ void SimulatedInstrument::run() {
         }
     }
     running_ = false;
+}
+
+bool SimulatedInstrument::clientHasUnreadBytes() const {
+    int unread = 0;
+    return ioctl(pty_->slave(), FIONREAD, &unread) == 0 && unread > 0;
 }
 
 bool SimulatedInstrument::readInput() {

@@ -82,7 +82,12 @@ class SimulatedInstrument {
     // A line that never ends is cut off here rather than held without bound.
     static constexpr std::size_t kMaxLineLength = 1024;
 
+    // How long a dropped line waits for the client to read the last answer.
+    static constexpr std::chrono::milliseconds kDropGrace{500};
+    static constexpr std::chrono::milliseconds kDropSettle{20};
+
     void run();
+    bool clientHasUnreadBytes() const;
     // False once the line is gone.
     bool readInput();
     void handleLine(const std::string& line, SteadyTime arrival);
