@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "serial/TComm.h"
+#include "tests/serial/InstrumentSettings.h"
 #include "tests/serial/PtyPair.h"
 
 namespace {
@@ -53,13 +54,11 @@ void Echo(int master, std::size_t expected, const std::atomic<bool>& stop,
 
 }  // namespace
 
-TEST(TCommStress, TenThousandLinesEchoedBackCompleteAndInOrder) {
+// The suite's name is what CI selects the test by.
+TEST(serial_stress, TenThousandLinesEchoedBackCompleteAndInOrder) {
     PtyPair pty;
     TComm comm;
-    comm.SetDtrControl(TDtrControl::DtrDisable);
-    comm.SetRtsControl(TRtsControl::RtsDisable);
-    comm.SetOutx_XonXoffFlow(false);
-    comm.SetInx_XonXoffFlow(false);
+    UseInstrumentSettings(comm);
     comm.SetCommName(pty.SlaveName());
 
     std::string received;
