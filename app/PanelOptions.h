@@ -1,0 +1,15 @@
+#pragma once
+// The panel's command line: --help, --port NAME, --simulate.
+
+#include <QString>
+#include <QStringList>
+
+struct PanelOptions {
+    bool help = false;
+    bool simulate = false;  // start a simulated instrument in-process and use its port
+    QString port;           // the serial component's CommName at start-up, when given
+    QString error;          // set when the command line could not be read
+};
+
+PanelOptions ParsePanelOptions(const QStringList& arguments);
+QString PanelUsage();

@@ -1,0 +1,68 @@
+#include "app/TApplication.h"
+
+#include <QMessageBox>
+#include <QWidget>
+#include <exception>
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("psu-panel");
+    setApplicationDisplayName("DC Power Supply");
+    setApplicationVersion("1.0.0.2");
+    // Closing the main window ends the program, whatever else is still shown.
+    setQuitOnLastWindowClosed(false);
+}
+
+TApplication::~TApplication() {
+    DestroyForms();
+}
+
+const std::vector<QWidget*> TApplication::Forms() const {
+    std::vector<QWidget*> forms;
+    for (const OwnedForm& owned : forms_) {
+        forms.push_back(owned.form.get());
+    }
+    return forms;
+}
+
+void TApplication::DestroyForms() {
+    while (!forms_.empty()) {
+        OwnedForm& last = forms_.back();
+        last.clearReference();
+        forms_.pop_back();
+    }
+    mainForm_ = nullptr;
+}
+
+int TApplication::Run(const std::function<void()>& createForms) {
+    try {
+        createForms();
+        if (mainForm_ != nullptr) {
+            mainForm_->show();
+        }
+        exec();
+    } catch (const std::exception& error) {
+        ShowException(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowException(QString());
+    }
+    return 0;
+}
+
+void TApplication::ShowException(const QString& message) {
+    if (OnException) {
+        OnException(message);
+        return;
+    }
+    QMessageBox::critical(activeWindow(), applicationDisplayName(), message);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowException(QString());
+    }
+    return false;
+}

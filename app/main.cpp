@@ -1,0 +1,40 @@
+// psu-panel: the control panel's entry point.
+#include <cstdio>
+#include <memory>
+
+#include "app/PanelOptions.h"
+#include "app/Startup.h"
+#include "app/TApplication.h"
+#include "sim/SimulatedInstrument.h"
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    const PanelOptions options = ParsePanelOptions(app.arguments());
+    if (options.help) {
+        std::fputs(PanelUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "psu-panel: %s\n\n%s", options.error.toLocal8Bit().constData(),
+                     PanelUsage().toLocal8Bit().constData());
+        return 2;
+    }
+
+    std::unique_ptr<sim::SimulatedInstrument> simulator;
+    return app.Run([&] {
+        QString port = options.port;
+        QString simulatedPort;
+        if (options.simulate) {
+            simulator = std::make_unique<sim::SimulatedInstrument>(sim::SimOptions{});
+            std::string error;
+            if (!simulator->start(&error)) {
+                throw std::runtime_error("Cannot start the simulated instrument: " + error);
+            }
+            simulatedPort = QString::fromStdString(simulator->slavePath());
+            if (port.isEmpty()) {
+                port = simulatedPort;
+            }
+        }
+        CreateWindows(app, port, simulatedPort);
+    });
+}

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "app/PanelOptions.h"
+
+namespace {
+
+struct OptionsCase {
+    QStringList arguments;
+    bool help;
+    bool simulate;
+    QString port;
+    bool error;
+};
+
+TEST(PanelOptionsTest, ReadsTheCommandLine) {
+    const OptionsCase cases[] = {
+        {{"psu-panel"}, false, false, "", false},
+        {{"psu-panel", "--help"}, true, false, "", false},
+        {{"psu-panel", "-h"}, true, false, "", false},
+        {{"psu-panel", "--simulate"}, false, true, "", false},
+        {{"psu-panel", "--port", "ttyUSB0"}, false, false, "ttyUSB0", false},
+        {{"psu-panel", "--port=/dev/ttyS1", "--simulate"}, false, true, "/dev/ttyS1", false},
+        {{"psu-panel", "--port"}, false, false, "", true},
+        {{"psu-panel", "--bogus"}, false, false, "", true},
+    };
+    for (const OptionsCase& c : cases) {
+        const PanelOptions options = ParsePanelOptions(c.arguments);
+        const std::string line = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(options.help, c.help) << line;
+        EXPECT_EQ(options.simulate, c.simulate) << line;
+        EXPECT_EQ(options.port, c.port) << line;
+        EXPECT_EQ(!options.error.isEmpty(), c.error) << line;
+    }
+}
+
+TEST(PanelOptionsTest, UsageNamesEveryOption) {
+    const QString usage = PanelUsage();
+    for (const char* option : {"--port", "--simulate", "--help"}) {
+        EXPECT_TRUE(usage.contains(option)) << option;
+    }
+}
+
+}  // namespace
