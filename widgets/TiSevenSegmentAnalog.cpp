@@ -199,9 +199,13 @@ QColor TiSevenSegmentAnalog::unlitColor() const {
 
 QImage TiSevenSegmentAnalog::RenderToImage() const {
     QImage image(size(), QImage::Format_RGB32);
-    if (image.isNull()) {
-        return image;
+    if (!image.isNull()) {
+        renderInto(image);
     }
+    return image;
+}
+
+void TiSevenSegmentAnalog::renderInto(QImage& image) const {
     try {
         QPainter painter(&image);
         paintReadout(painter);
@@ -212,14 +216,18 @@ QImage TiSevenSegmentAnalog::RenderToImage() const {
         painter.drawText(image.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                          QString::fromLocal8Bit(error.what()));
     }
-    return image;
 }
 
 void TiSevenSegmentAnalog::paintEvent(QPaintEvent*) {
-    const QImage buffer = RenderToImage();
-    if (!buffer.isNull()) {
-        QPainter(this).drawImage(0, 0, buffer);
+    // The off-screen bitmap is kept between paints; it is only reallocated on a resize.
+    if (buffer_.size() != size()) {
+        buffer_ = QImage(size(), QImage::Format_RGB32);
     }
+    if (buffer_.isNull()) {
+        return;
+    }
+    renderInto(buffer_);
+    QPainter(this).drawImage(0, 0, buffer_);
 }
 
 void TiSevenSegmentAnalog::paintReadout(QPainter& painter) const {

@@ -64,6 +64,7 @@ class TiSevenSegmentAnalog : public QWidget {
     void changed();  // repaint, and resize first when AutoSize is on
     void applyAutoSize();
     QColor unlitColor() const;
+    void renderInto(QImage& image) const;
 
     double value_ = 0;
     int digitCount_ = 4;
@@ -82,4 +83,5 @@ class TiSevenSegmentAnalog : public QWidget {
     QColor backGroundColor_{0, 0, 0};
     bool autoSize_ = true;
     bool powerOff_ = false;
+    QImage buffer_;  // the off-screen bitmap of the last paint
 };
