@@ -117,17 +117,23 @@ void SimulatedInstrument::stop() {
 
 void SimulatedInstrument::run() {
     std::optional<SteadyTime> dropReadyAt;
+    SteadyTime clientLastBusy{};
     while (!stopRequested_.load()) {
         const SteadyTime now = std::chrono::steady_clock::now();
         std::optional<SteadyTime> due = output_.nextDue();
         if (dropPending_ && output_.empty() && pendingWrite_.empty()) {
             // Pull the plug once the client has the last answer: closing the master throws
             // away what the client has not read yet, and bytes written reach the slave's
-            // queue only a little later. A client that never reads does not keep the line
-            // up for long.
-            dropReadyAt = dropReadyAt.value_or(now);
-            const bool settled = now - *dropReadyAt > kDropSettle && !clientHasUnreadBytes();
-            if (settled || now - *dropReadyAt > kDropGrace) {
+            // queue only a little later, so its queue must stay empty for a while. A client
+            // that never reads does not keep the line up for long.
+            if (!dropReadyAt) {
+                dropReadyAt = now;
+                clientLastBusy = now;
+            }
+            if (clientHasUnreadBytes()) {
+                clientLastBusy = now;
+            }
+            if (now - clientLastBusy > kDropSettle || now - *dropReadyAt > kDropGrace) {
                 pty_->drop();
                 std::lock_guard lock(mutex_);
                 lineDropped_ = true;

@@ -83,8 +83,8 @@ class SimulatedInstrument {
     static constexpr std::size_t kMaxLineLength = 1024;
 
     // How long a dropped line waits for the client to read the last answer.
-    static constexpr std::chrono::milliseconds kDropGrace{500};
-    static constexpr std::chrono::milliseconds kDropSettle{20};
+    static constexpr std::chrono::milliseconds kDropGrace{2000};
+    static constexpr std::chrono::milliseconds kDropSettle{100};
 
     void run();
     bool clientHasUnreadBytes() const;
