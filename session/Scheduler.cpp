@@ -107,6 +107,8 @@ void DisarmCmdTimer(const SessionControls& controls) {
 }
 
 void ArmCmdTimer(const SessionControls& controls) {
+    // A coarse timer may fire up to 5 % early, which would cut the instrument's time short.
+    controls.cmd_timer->setTimerType(Qt::PreciseTimer);
     controls.cmd_timer->start(kCmdTimerMs);
 }
 

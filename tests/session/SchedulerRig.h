@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,11 @@
 
 class SchedulerRig {
   public:
-    SchedulerRig() {
+    // virtualTime false: the senders' pauses take real time, as against an instrument.
+    explicit SchedulerRig(bool virtualTime = true) {
+        if (virtualTime) {
+            clockOverride = std::make_unique<platform::ScopedClockOverride>(clock);
+        }
         CreateSessionLists();
         FillSyncList();
         FillPollList();
@@ -51,10 +56,13 @@ class SchedulerRig {
 
     // One tick, as cmd_timer or a reply would run it.
     void tick() { act_cmd_timer.trigger(); }
-    bool timerArmed() const { return cmd_timer.isActive() && cmd_timer.interval() == 500; }
+    bool timerArmed() const {
+        return cmd_timer.isActive() && cmd_timer.interval() == 500 &&
+               cmd_timer.timerType() == Qt::PreciseTimer;
+    }
 
     platform::VirtualClock clock{1000};
-    platform::ScopedClockOverride clockOverride{clock};
+    std::unique_ptr<platform::ScopedClockOverride> clockOverride;
     TComm cm1;
     QTimer cmd_timer;
     QAction act_cmd_timer;
