@@ -24,6 +24,7 @@
 #include "session/Scheduler.h"
 #include "session/SessionState.h"
 #include "session/Unit5.h"
+#include "widgets/SwitchPictures.h"
 #include "widgets/TFlatSpinEditFloat.h"
 #include "widgets/TStateImage.h"
 #include "widgets/TStatusBar.h"
@@ -325,28 +326,52 @@ void TForm1::CreateParamsGroup(QWidget* panel) {
     btn9 = presets[6];
     btn10 = presets[7];
 
-    auto makeSwitch = [this](const char* name, int x, int y) {
-        auto* image = new TStateImage(grp2);
-        image->setObjectName(name);
-        image->move(x, y);
-        image->setCursor(Qt::PointingHandCursor);
-        return image;
+    // The protection rows: level, Set, and the enable switch.
+    struct ProtectionRow {
+        TFlatSpinEditFloat*& edit;
+        QToolButton*& setButton;
+        QLabel*& enableLabel;
+        TStateImage*& enableSwitch;
+        const char* names[4];
+        const char* caption;
+        const char* unit;
+        double maxValue;
+        int y;
     };
-    makeLabel("OVP:", 4, rowY[2], 74, Qt::AlignRight);
-    edt3 = makeEdit("edt3", 36, rowY[2]);
-    makeLabel("V", 174, rowY[2], 16, Qt::AlignLeft);
-    SpeedButton3 = makeSpeedButton("SpeedButton3", "Set", QRect(194, rowY[2], 48, 26));
-    Label1 = makeLabel("Enable", 262, rowY[2], 60, Qt::AlignRight);
-    Label1->setObjectName("Label1");
-    img1 = makeSwitch("img1", 330, rowY[2]);
-
-    makeLabel("OCP:", 4, rowY[3], 74, Qt::AlignRight);
-    edt4 = makeEdit("edt4", 3, rowY[3]);
-    makeLabel("A", 174, rowY[3], 16, Qt::AlignLeft);
-    SpeedButton4 = makeSpeedButton("SpeedButton4", "Set", QRect(194, rowY[3], 48, 26));
-    Label2 = makeLabel("Enable", 262, rowY[3], 60, Qt::AlignRight);
-    Label2->setObjectName("Label2");
-    img3 = makeSwitch("img3", 330, rowY[3]);
+    ProtectionRow rows[2] = {
+        {edt3,
+         SpeedButton3,
+         Label1,
+         img1,
+         {"edt3", "SpeedButton3", "Label1", "img1"},
+         "OVP:",
+         "V",
+         36,
+         rowY[2]},
+        {edt4,
+         SpeedButton4,
+         Label2,
+         img3,
+         {"edt4", "SpeedButton4", "Label2", "img3"},
+         "OCP:",
+         "A",
+         3,
+         rowY[3]},
+    };
+    for (ProtectionRow& row : rows) {
+        makeLabel(row.caption, 4, row.y, 74, Qt::AlignRight);
+        row.edit = makeEdit(row.names[0], row.maxValue, row.y);
+        makeLabel(row.unit, 174, row.y, 16, Qt::AlignLeft);
+        row.setButton = makeSpeedButton(row.names[1], "Set", QRect(194, row.y, 48, 26));
+        row.enableLabel = makeLabel("Enable", 250, row.y, 60, Qt::AlignRight);
+        row.enableLabel->setObjectName(row.names[2]);
+        row.enableSwitch = new TStateImage(grp2);
+        row.enableSwitch->setObjectName(row.names[3]);
+        row.enableSwitch->SetState1Picture(widgets::SlideSwitchPicture(false));
+        row.enableSwitch->SetState2Picture(widgets::SlideSwitchPicture(true));
+        row.enableSwitch->move(318, row.y);
+        row.enableSwitch->setCursor(Qt::PointingHandCursor);
+    }
 }
 
 void TForm1::CreateOutputGroup(QWidget* panel) {
@@ -365,6 +390,8 @@ void TForm1::CreateOutputGroup(QWidget* panel) {
 
     img2 = new TStateImage(grp3);
     img2->setObjectName("img2");
+    img2->SetState1Picture(widgets::RockerSwitchPicture(false));
+    img2->SetState2Picture(widgets::RockerSwitchPicture(true));
     img2->move((grp3->width() - 48) / 2, 92);
     img2->setCursor(Qt::PointingHandCursor);
 }
