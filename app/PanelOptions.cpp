@@ -8,6 +8,8 @@ PanelOptions ParsePanelOptions(const QStringList& arguments) {
             options.help = true;
         } else if (argument == "--simulate") {
             options.simulate = true;
+        } else if (argument == "--connect") {
+            options.connect = true;
         } else if (argument == "--port") {
             if (i + 1 >= arguments.size()) {
                 options.error = "--port needs a port name";
@@ -26,7 +28,7 @@ PanelOptions ParsePanelOptions(const QStringList& arguments) {
 
 QString PanelUsage() {
     return QStringLiteral(
-        "Usage: psu-panel [--port NAME] [--simulate]\n"
+        "Usage: psu-panel [--port NAME] [--simulate] [--connect]\n"
         "\n"
         "Control panel for a programmable DC bench power supply on an RS-232 line.\n"
         "\n"
@@ -37,5 +39,6 @@ QString PanelUsage() {
         "                dialog (the serial connector button) before connecting.\n"
         "  --simulate    start a simulated instrument inside the panel and select its\n"
         "                port, so the panel works with no hardware at all.\n"
+        "  --connect     connect as soon as the window shows, as the connect button does.\n"
         "  -h, --help    show this text and exit.\n");
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The panel's command line: --help, --port NAME, --simulate.
+// The panel's command line: --help, --port NAME, --simulate, --connect.
 
 #include <QString>
 #include <QStringList>
@@ -7,6 +7,7 @@
 struct PanelOptions {
     bool help = false;
     bool simulate = false;  // start a simulated instrument in-process and use its port
+    bool connect = false;   // connect as soon as the main window shows
     QString port;           // the serial component's CommName at start-up, when given
     QString error;          // set when the command line could not be read
 };

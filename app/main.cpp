@@ -1,15 +1,23 @@
 // psu-panel: the control panel's entry point.
+#include <QAction>
+#include <QStringList>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
 #include "app/PanelOptions.h"
 #include "app/Startup.h"
 #include "app/TApplication.h"
+#include "app/Unit1.h"
 #include "sim/SimulatedInstrument.h"
 
 int main(int argc, char** argv) {
-    TApplication app(argc, argv);
-    const PanelOptions options = ParsePanelOptions(app.arguments());
+    // Read the command line before the application object exists: --help needs no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const PanelOptions options = ParsePanelOptions(arguments);
     if (options.help) {
         std::fputs(PanelUsage().toLocal8Bit().constData(), stdout);
         return 0;
@@ -20,6 +28,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    TApplication app(argc, argv);
     std::unique_ptr<sim::SimulatedInstrument> simulator;
     return app.Run([&] {
         QString port = options.port;
@@ -36,5 +45,9 @@ int main(int argc, char** argv) {
             }
         }
         CreateWindows(app, port, simulatedPort);
+        if (options.connect) {
+            // After the first showing has reset the session, as a click would come.
+            QTimer::singleShot(0, Form1->act_connect, &QAction::trigger);
+        }
     });
 }
