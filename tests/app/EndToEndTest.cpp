@@ -261,7 +261,11 @@ TEST_F(EndToEndTest, ASilentInstrumentEndsInTheLinkFailedState) {
     EXPECT_EQ(Form1->stat1->PanelText(0), "Please Connect Device");
     EXPECT_TRUE(Form1->cm1->IsOpen());
     EXPECT_FALSE(Form1->cmd_timer->isActive());
-    EXPECT_EQ(LinesReceived(*instrument).size(), 22u);  // 21 synchronisation commands + :OUTP?
+    // 21 synchronisation commands and the first poll; then nothing more, with the timer
+    // disarmed (waiting past one timer period shows it).
+    ASSERT_TRUE(WaitFor([&] { return instrument->receivedLines().size() >= 22; }));
+    QTest::qWait(700);
+    EXPECT_EQ(LinesReceived(*instrument).size(), 22u);
 }
 
 }  // namespace
