@@ -48,12 +48,30 @@ int TApplication::Run(const std::function<void()>& createForms) {
     return 0;
 }
 
+void TApplication::RunHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ShowAnyException(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowAnyException(QString());
+    }
+}
+
 void TApplication::ShowException(const QString& message) {
     if (OnException) {
         OnException(message);
         return;
     }
     QMessageBox::critical(activeWindow(), applicationDisplayName(), message);
+}
+
+void TApplication::ShowAnyException(const QString& message) {
+    if (auto* app = qobject_cast<TApplication*>(QCoreApplication::instance())) {
+        app->ShowException(message);
+    } else {
+        QMessageBox::critical(nullptr, QString(), message);
+    }
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -37,6 +37,10 @@ class TApplication : public QApplication {
     // (createForms) or the loop is shown and the program then ends normally (result 0).
     int Run(const std::function<void()>& createForms);
 
+    // Runs an event handler: an error it raises ends it and is shown here, so errors never
+    // unwind through the toolkit's own frames, which are not built for it.
+    static void RunHandler(const std::function<void()>& handler);
+
     // Shows an error's message; tests replace how it is shown.
     void ShowException(const QString& message);
     // Destroys the windows in reverse order of creation (also done at exit).
@@ -46,6 +50,8 @@ class TApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 
   private:
+    static void ShowAnyException(const QString& message);
+
     struct OwnedForm {
         std::unique_ptr<QWidget> form;
         std::function<void()> clearReference;

@@ -14,6 +14,7 @@
 
 #include "app/About.h"
 #include "app/Pictures.h"
+#include "app/TApplication.h"
 #include "controls/OperatorActions.h"
 #include "controls/Unit6.h"
 #include "platform/Clock.h"
@@ -431,12 +432,17 @@ void TForm1::FillControls() {
     controls_.stat1 = stat1;
 }
 
+void TForm1::OnAction(QAction* action, std::function<void()> handler) {
+    connect(action, &QAction::triggered, this,
+            [handler = std::move(handler)] { TApplication::RunHandler(handler); });
+}
+
 void TForm1::BindHandlers() {
-    connect(act_connect, &QAction::triggered, this, &TForm1::act_connectExecute);
-    connect(act_disconnect, &QAction::triggered, this, &TForm1::act_disconnectExecute);
-    connect(act_connect_ok, &QAction::triggered, this, &TForm1::act_connect_okExecute);
-    connect(act_connect_error, &QAction::triggered, this, &TForm1::act_connect_errorExecute);
-    connect(act_cmd_timer, &QAction::triggered, this, [this] { SchedulerTick(controls_); });
+    OnAction(act_connect, [this] { act_connectExecute(); });
+    OnAction(act_disconnect, [this] { act_disconnectExecute(); });
+    OnAction(act_connect_ok, [this] { act_connect_okExecute(); });
+    OnAction(act_connect_error, [this] { act_connect_errorExecute(); });
+    OnAction(act_cmd_timer, [this] { SchedulerTick(controls_); });
     connect(cmd_timer, &QTimer::timeout, act_cmd_timer, &QAction::trigger);
 
     connect(btn16, &QToolButton::clicked, act_connect, &QAction::trigger);
@@ -458,35 +464,30 @@ void TForm1::BindHandlers() {
 }
 
 void TForm1::BindOperatorControls() {
-    connect(act_cmd_vol_change, &QAction::triggered, this,
-            [this] { controls::act_cmd_vol_change(controls_); });
-    connect(act_cmd_ovp_en, &QAction::triggered, this,
-            [this] { controls::act_cmd_ovp_en(controls_); });
-    connect(act_cmd_ocp_en, &QAction::triggered, this,
-            [this] { controls::act_cmd_ocp_en(controls_); });
-    connect(act_cmd_ovp_v, &QAction::triggered, this,
-            [this] { controls::act_cmd_ovp_v(controls_); });
-    connect(act_cmd_ocp_i, &QAction::triggered, this,
-            [this] { controls::act_cmd_ocp_i(controls_); });
-    connect(act_cmd_outp, &QAction::triggered, this, [this] { controls::act_cmd_outp(controls_); });
-    connect(act_cmd_rang_low, &QAction::triggered, this, [] { controls::act_cmd_rang_low(); });
-    connect(act_cmd_rang_high, &QAction::triggered, this, [] { controls::act_cmd_rang_high(); });
-    connect(act_cmd_recall, &QAction::triggered, this, [this] {
+    OnAction(act_cmd_vol_change, [this] { controls::act_cmd_vol_change(controls_); });
+    OnAction(act_cmd_ovp_en, [this] { controls::act_cmd_ovp_en(controls_); });
+    OnAction(act_cmd_ocp_en, [this] { controls::act_cmd_ocp_en(controls_); });
+    OnAction(act_cmd_ovp_v, [this] { controls::act_cmd_ovp_v(controls_); });
+    OnAction(act_cmd_ocp_i, [this] { controls::act_cmd_ocp_i(controls_); });
+    OnAction(act_cmd_outp, [this] { controls::act_cmd_outp(controls_); });
+    OnAction(act_cmd_rang_low, [] { controls::act_cmd_rang_low(); });
+    OnAction(act_cmd_rang_high, [] { controls::act_cmd_rang_high(); });
+    OnAction(act_cmd_recall, [this] {
         if (slotDialog_ != nullptr) {
             controls::act_cmd_recall(*slotDialog_);
         }
     });
-    connect(act_cmd_save, &QAction::triggered, this, [this] {
+    OnAction(act_cmd_save, [this] {
         if (slotDialog_ != nullptr) {
             controls::act_cmd_save(*slotDialog_);
         }
     });
-    connect(act_cmd_recall_do, &QAction::triggered, this, [this] {
+    OnAction(act_cmd_recall_do, [this] {
         if (slotDialog_ != nullptr) {
             controls::act_cmd_recall_do(controls_, *slotDialog_);
         }
     });
-    connect(act_cmd_save_do, &QAction::triggered, this, [this] {
+    OnAction(act_cmd_save_do, [this] {
         if (slotDialog_ != nullptr) {
             controls::act_cmd_save_do(*slotDialog_);
         }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 #include "session/SessionControls.h"
 #include "widgets/TImageList.h"
@@ -141,6 +142,8 @@ class TForm1 : public QWidget {
     void FillControls();
     void BindHandlers();
     void BindOperatorControls();
+    // Executing an action runs handler; an error it raises is shown and ends it.
+    void OnAction(QAction* action, std::function<void()> handler);
     void btn13Click();
     void btn17Click();
     void btn20Click();
