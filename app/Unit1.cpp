@@ -25,6 +25,7 @@
 #include "session/Scheduler.h"
 #include "session/SessionState.h"
 #include "session/Unit5.h"
+#include "widgets/MeasurementReadout.h"
 #include "widgets/SwitchPictures.h"
 #include "widgets/TFlatSpinEditFloat.h"
 #include "widgets/TStateImage.h"
@@ -225,18 +226,7 @@ void TForm1::CreateMeasurementGroup(QWidget* panel) {
                               int x) {
         auto* readout = new TiSevenSegmentAnalog(grp1);
         readout->setObjectName(name);
-        readout->SetDigitCount(digits);
-        readout->SetPrecision(precision);
-        readout->SetShowSign(false);
-        readout->SetLeadingStyle(TiLeadingStyle::ilsSpaces);
-        readout->SetSegmentColor(colour);
-        readout->SetShowOffSegments(false);
-        readout->SetSegmentSize(2);
-        readout->SetSegmentSeperation(2);
-        readout->SetSegmentMargin(6);
-        readout->SetDigitSpacing(12);
-        readout->SetBorderStyle(TiBorderStyle::ibsLowered);
-        readout->SetAutoSize(true);
+        widgets::ConfigureMeasurementReadout(*readout, digits, precision, colour);
         readout->move(x, 54);
         return readout;
     };
@@ -566,13 +556,17 @@ void TForm1::FormCreate() {
     CreateSessionLists();
 }
 
-void TForm1::FormShow() {
+void TForm1::EnableToolbarForNoConnection() {
     btn16->setEnabled(true);
     btn1->setEnabled(false);
     btn12->setEnabled(false);
     btn2->setEnabled(false);
     btn13->setEnabled(true);
     btn17->setEnabled(true);
+}
+
+void TForm1::FormShow() {
+    EnableToolbarForNoConnection();
 
     SessionPhase = 0;
     SyncIndex = 0;
@@ -642,12 +636,7 @@ void TForm1::act_connectExecute() {
 }
 
 void TForm1::act_disconnectExecute() {
-    btn16->setEnabled(true);
-    btn1->setEnabled(false);
-    btn12->setEnabled(false);
-    btn2->setEnabled(false);
-    btn13->setEnabled(true);
-    btn17->setEnabled(true);
+    EnableToolbarForNoConnection();
     btn20->setVisible(false);
     DisarmCmdTimer(controls_);
     platform::Sleep(200);

@@ -144,6 +144,8 @@ class TForm1 : public QWidget {
     void BindOperatorControls();
     // Executing an action runs handler; an error it raises is shown and ends it.
     void OnAction(QAction* action, std::function<void()> handler);
+    // Connect, port dialog and About usable; disconnect, recall and save not.
+    void EnableToolbarForNoConnection();
     void btn13Click();
     void btn17Click();
     void btn20Click();

@@ -5,22 +5,14 @@
 #include <QApplication>
 #include <QImage>
 
+#include "widgets/MeasurementReadout.h"
 #include "widgets/TiLedRectangle.h"
 #include "widgets/TiSevenSegmentAnalog.h"
 
 namespace {
 
 void ConfigureVoltageReadout(TiSevenSegmentAnalog& readout) {
-    readout.SetDigitCount(5);
-    readout.SetPrecision(3);
-    readout.SetShowSign(false);
-    readout.SetSegmentColor(QColor(0, 128, 0));
-    readout.SetShowOffSegments(false);
-    readout.SetSegmentSize(2);
-    readout.SetSegmentSeperation(2);
-    readout.SetSegmentMargin(6);
-    readout.SetDigitSpacing(12);
-    readout.SetBorderStyle(TiBorderStyle::ibsLowered);
+    widgets::ConfigureMeasurementReadout(readout, 5, 3, QColor(0, 128, 0));
 }
 
 void BM_ReadoutPaint(benchmark::State& state) {

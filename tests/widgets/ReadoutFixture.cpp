@@ -1,20 +1,12 @@
 #include "ReadoutFixture.h"
 
+#include "widgets/MeasurementReadout.h"
 #include "widgets/SevenSegmentGlyphs.h"
 
 namespace widgets_test {
 
 void ConfigureAsVoltageReadout(TiSevenSegmentAnalog& readout) {
-    readout.SetDigitCount(5);
-    readout.SetPrecision(3);
-    readout.SetShowSign(false);
-    readout.SetSegmentColor(QColor(0, 128, 0));
-    readout.SetShowOffSegments(false);
-    readout.SetSegmentSize(2);
-    readout.SetSegmentSeperation(2);
-    readout.SetSegmentMargin(6);
-    readout.SetDigitSpacing(12);
-    readout.SetBorderStyle(TiBorderStyle::ibsLowered);
+    widgets::ConfigureMeasurementReadout(readout, 5, 3, QColor(0, 128, 0));
 }
 
 char DecodeCell(const QImage& image, int left, int top, QRgb background) {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <limits>
 
+#include "widgets/MeasurementReadout.h"
 #include "widgets/SwitchPictures.h"
 #include "widgets/TFlatSpinEditFloat.h"
 #include "widgets/TStateImage.h"
@@ -19,16 +20,8 @@ namespace {
 // A read-out set up like the main window's: five cells and three decimals, or four and one.
 TiSevenSegmentAnalog* MakeReadout(QWidget* parent, double value, bool power) {
     auto* readout = new TiSevenSegmentAnalog(parent);
-    readout->SetDigitCount(power ? 4 : 5);
-    readout->SetPrecision(power ? 1 : 3);
-    readout->SetShowSign(false);
-    readout->SetSegmentColor(power ? QColor(255, 255, 0) : QColor(0, 128, 0));
-    readout->SetShowOffSegments(false);
-    readout->SetSegmentSize(2);
-    readout->SetSegmentSeperation(2);
-    readout->SetSegmentMargin(6);
-    readout->SetDigitSpacing(12);
-    readout->SetBorderStyle(TiBorderStyle::ibsLowered);
+    widgets::ConfigureMeasurementReadout(*readout, power ? 4 : 5, power ? 1 : 3,
+                                         power ? QColor(255, 255, 0) : QColor(0, 128, 0));
     readout->SetValue(value);
     return readout;
 }

@@ -1,0 +1,23 @@
+#include "widgets/MeasurementReadout.h"
+
+#include "widgets/TiSevenSegmentAnalog.h"
+
+namespace widgets {
+
+void ConfigureMeasurementReadout(TiSevenSegmentAnalog& readout, int digits, int precision,
+                                 const QColor& segmentColour) {
+    readout.SetDigitCount(digits);
+    readout.SetPrecision(precision);
+    readout.SetShowSign(false);
+    readout.SetLeadingStyle(TiLeadingStyle::ilsSpaces);
+    readout.SetSegmentColor(segmentColour);
+    readout.SetShowOffSegments(false);
+    readout.SetSegmentSize(2);
+    readout.SetSegmentSeperation(2);
+    readout.SetSegmentMargin(6);
+    readout.SetDigitSpacing(12);
+    readout.SetBorderStyle(TiBorderStyle::ibsLowered);
+    readout.SetAutoSize(true);
+}
+
+}  // namespace widgets
