@@ -1,40 +1,63 @@
 #include "serial/CommNotification.h"
 
-#include <QCoreApplication>
-
 #include <cstring>
 #include <new>
 
-QEvent::Type CommNotification::EventType() {
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
+bool CommNotificationQueue::Post(std::unique_ptr<CommNotification> notification) {
+    if (!wake_) {
+        return false;
+    }
+    bool wasEmpty = false;
+    {
+        std::lock_guard lock(mutex_);
+        wasEmpty = queue_.empty();
+        queue_.push_back(std::move(notification));
+    }
+    // One wake-up per turn to non-empty: the GUI side takes until the queue is empty, and a
+    // notification queued after that finds it empty again and wakes it anew.
+    if (wasEmpty) {
+        wake_->Set();
+    }
+    return true;
 }
 
-CommNotification::CommNotification(std::unique_ptr<char[]> buffer, std::uint16_t length)
-    : QEvent(EventType()), kind_(Kind::DataReceived), buffer_(std::move(buffer)), length_(length) {}
+void CommNotificationQueue::ClearWake() {
+    if (wake_) {
+        wake_->Reset();
+    }
+}
 
-CommNotification::CommNotification(Kind kind, std::uint32_t bits)
-    : QEvent(EventType()), kind_(kind), bits_(bits) {}
+std::unique_ptr<CommNotification> CommNotificationQueue::Take() {
+    std::lock_guard lock(mutex_);
+    if (queue_.empty()) {
+        return nullptr;
+    }
+    std::unique_ptr<CommNotification> front = std::move(queue_.front());
+    queue_.pop_front();
+    return front;
+}
 
-bool PostNotification(QObject* target, CommNotification::Kind kind, std::uint32_t bits) {
+bool PostNotification(CommNotificationQueue* queue, CommNotification::Kind kind,
+                      std::uint32_t bits) {
     try {
-        auto notification = std::make_unique<CommNotification>(kind, bits);
-        // The event queue takes ownership.
-        QCoreApplication::postEvent(target, notification.release());
-        return true;
+        auto notification = std::make_unique<CommNotification>();
+        notification->kind = kind;
+        notification->bits = bits;
+        return queue->Post(std::move(notification));
     } catch (const std::bad_alloc&) {
         return false;
     }
 }
 
-bool PostReceivedData(QObject* target, const char* data, std::uint16_t length) {
+bool PostReceivedData(CommNotificationQueue* queue, const char* data, std::uint16_t length) {
     try {
+        auto notification = std::make_unique<CommNotification>();
+        notification->kind = CommNotification::Kind::DataReceived;
         // Value-initialised, so the byte after the data is zero.
-        auto buffer = std::make_unique<char[]>(std::size_t{length} + 1);
-        std::memcpy(buffer.get(), data, length);
-        auto notification = std::make_unique<CommNotification>(std::move(buffer), length);
-        QCoreApplication::postEvent(target, notification.release());
-        return true;
+        notification->buffer = std::make_unique<char[]>(std::size_t{length} + 1);
+        std::memcpy(notification->buffer.get(), data, length);
+        notification->length = length;
+        return queue->Post(std::move(notification));
     } catch (const std::bad_alloc&) {
         return false;
     }

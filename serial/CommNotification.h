@@ -1,16 +1,17 @@
 #pragma once
-// What a worker tells the component: carried as an event posted to the component, so that
-// all notifications of one component share the GUI thread's first-in first-out queue.
-
-#include <QEvent>
+// What a worker tells the component, and the one first-in first-out queue per component
+// that carries it to the GUI thread. The queue is ours, guarded by our own mutex, and the
+// GUI thread is woken through an event descriptor it watches, so nothing crosses between
+// the threads through the toolkit's own locking.
 
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <mutex>
 
-class QObject;
+#include "platform/Event.h"
 
-class CommNotification : public QEvent {
-  public:
+struct CommNotification {
     enum class Kind {
         DataReceived = 1,
         LineError = 2,
@@ -19,27 +20,35 @@ class CommNotification : public QEvent {
         SendQueueEmpty = 5,
     };
 
-    // The event type all notifications carry, registered once.
-    static QEvent::Type EventType();
-
-    // Received bytes: buffer holds length bytes and one zero byte after them.
-    CommNotification(std::unique_ptr<char[]> buffer, std::uint16_t length);
-    // Any other kind, with its bits (line-error or modem-event bits, else 0).
-    CommNotification(Kind kind, std::uint32_t bits);
-
-    Kind kind() const { return kind_; }
-    std::uint32_t bits() const { return bits_; }
-    const char* buffer() const { return buffer_.get(); }
-    std::uint16_t length() const { return length_; }
-
-  private:
-    Kind kind_;
-    std::uint32_t bits_ = 0;
-    std::unique_ptr<char[]> buffer_;
-    std::uint16_t length_ = 0;
+    Kind kind = Kind::HangupRequest;
+    std::uint32_t bits = 0;          // line-error or modem-event bits, else 0
+    std::unique_ptr<char[]> buffer;  // received bytes and one zero byte after them
+    std::uint16_t length = 0;
 };
 
-// Posts a notification to target from any thread; false when it could not be queued.
-bool PostNotification(QObject* target, CommNotification::Kind kind, std::uint32_t bits = 0);
-// Copies length bytes into a zero-terminated hand-off buffer and posts it.
-bool PostReceivedData(QObject* target, const char* data, std::uint16_t length);
+class CommNotificationQueue {
+  public:
+    CommNotificationQueue() : wake_(platform::Event::Create()) {}
+
+    // Readable while notifications may be waiting (-1 when no descriptor could be had, and
+    // then nothing can be posted). The GUI thread watches it, calls ClearWake() and then
+    // takes until the queue is empty.
+    int WakeDescriptor() const { return wake_ ? wake_->Descriptor() : -1; }
+    void ClearWake();
+
+    // From any thread; false when the notification could not be queued.
+    bool Post(std::unique_ptr<CommNotification> notification);
+    // The oldest notification, or null when none is waiting.
+    std::unique_ptr<CommNotification> Take();
+
+  private:
+    std::unique_ptr<platform::Event> wake_;
+    std::mutex mutex_;
+    std::deque<std::unique_ptr<CommNotification>> queue_;
+};
+
+// Queues a notification of a kind without data; false when it could not be queued.
+bool PostNotification(CommNotificationQueue* queue, CommNotification::Kind kind,
+                      std::uint32_t bits = 0);
+// Copies length bytes into a zero-terminated hand-off buffer and queues it.
+bool PostReceivedData(CommNotificationQueue* queue, const char* data, std::uint16_t length);

@@ -5,7 +5,7 @@
 #include "serial/CommNotification.h"
 
 ReadThread::ReadThread(platform::SerialDevice& device, const platform::Event& closeEvent,
-                       QObject* notifyTarget)
+                       CommNotificationQueue* notifyTarget)
     : device_(device), closeEvent_(closeEvent), notifyTarget_(notifyTarget) {}
 
 void ReadThread::Execute() {

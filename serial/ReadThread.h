@@ -5,7 +5,7 @@
 
 #include "serial/WorkerThread.h"
 
-class QObject;
+class CommNotificationQueue;
 
 namespace platform {
 class Event;
@@ -16,7 +16,7 @@ class ReadThread {
   public:
     // The device and event must outlive the thread; notifications go to notifyTarget.
     ReadThread(platform::SerialDevice& device, const platform::Event& closeEvent,
-               QObject* notifyTarget);
+               CommNotificationQueue* notifyTarget);
     ReadThread(const ReadThread&) = delete;
     ReadThread& operator=(const ReadThread&) = delete;
 
@@ -34,6 +34,6 @@ class ReadThread {
 
     platform::SerialDevice& device_;
     const platform::Event& closeEvent_;
-    QObject* notifyTarget_;
+    CommNotificationQueue* notifyTarget_;
     WorkerThread thread_;  // last: it is waited for before the rest goes
 };

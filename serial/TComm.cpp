@@ -1,12 +1,22 @@
 #include "serial/TComm.h"
 
+#include <QSocketNotifier>
+
 #include <new>
 #include <system_error>
 
 #include "serial/CommNotification.h"
 #include "serial/TCommState.h"
 
-TComm::TComm(QObject* parent) : QObject(parent), state_(std::make_unique<State>()) {}
+TComm::TComm(QObject* parent) : QObject(parent), state_(std::make_unique<State>()) {
+    state_->notifications = std::make_unique<CommNotificationQueue>();
+    // The notification target: the queue's wake descriptor, watched on this object's thread.
+    if (state_->notifications->WakeDescriptor() >= 0) {
+        auto* wake = new QSocketNotifier(state_->notifications->WakeDescriptor(),
+                                         QSocketNotifier::Read, this);
+        connect(wake, &QSocketNotifier::activated, this, &TComm::DrainNotifications);
+    }
+}
 
 TComm::~TComm() {
     // Workers still running would outlive the device and this object.
@@ -52,7 +62,7 @@ void TComm::StartComm() {
         throw ECommsError("Unable to create event");
     }
 
-    auto reader = std::make_unique<ReadThread>(*s.device, *s.closeEvent, this);
+    auto reader = std::make_unique<ReadThread>(*s.device, *s.closeEvent, s.notifications.get());
     try {
         reader->Start();
     } catch (const std::system_error&) {
@@ -66,8 +76,8 @@ void TComm::StartComm() {
     try {
         auto queue = WriteQueue::Create(s.sendQueueEmpty);
         if (queue) {
-            writer = std::make_unique<WriteThread>(*s.device, *s.closeEvent, this, std::move(queue),
-                                                   s.sendQueueEmpty);
+            writer = std::make_unique<WriteThread>(*s.device, *s.closeEvent, s.notifications.get(),
+                                                   std::move(queue), s.sendQueueEmpty);
             writer->Start();
         }
     } catch (const std::system_error&) {
@@ -132,26 +142,24 @@ std::uint32_t TComm::GetModemState() {
     return state_->device ? state_->device->ModemStatus() : 0;
 }
 
-bool TComm::event(QEvent* e) {
-    if (e->type() == CommNotification::EventType()) {
-        CommWndProc(e);
-        return true;
+void TComm::DrainNotifications() {
+    state_->notifications->ClearWake();
+    while (std::unique_ptr<CommNotification> notification = state_->notifications->Take()) {
+        // The buffer belongs to the notification and is released after the event returns.
+        CommWndProc(*notification);
     }
-    return QObject::event(e);
 }
 
-void TComm::CommWndProc(QEvent* e) {
-    const auto& notification = static_cast<const CommNotification&>(*e);
-    switch (notification.kind()) {
+void TComm::CommWndProc(const CommNotification& notification) {
+    switch (notification.kind) {
         case CommNotification::Kind::DataReceived:
-            // The buffer belongs to the event and is released with it, after this returns.
             if (OnReceiveData) {
-                OnReceiveData(this, notification.buffer(), notification.length());
+                OnReceiveData(this, notification.buffer.get(), notification.length);
             }
             break;
         case CommNotification::Kind::LineError:
             if (OnReceiveError) {
-                OnReceiveError(this, notification.bits());
+                OnReceiveError(this, notification.bits);
             }
             break;
         case CommNotification::Kind::HangupRequest:
@@ -161,7 +169,7 @@ void TComm::CommWndProc(QEvent* e) {
             break;
         case CommNotification::Kind::ModemChange:
             if (OnModemStateChange) {
-                OnModemStateChange(this, notification.bits());
+                OnModemStateChange(this, notification.bits);
             }
             break;
         case CommNotification::Kind::SendQueueEmpty:

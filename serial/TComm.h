@@ -119,14 +119,12 @@ class TComm : public QObject {
     TNotifyEvent OnRequestHangup;
     TSendDataEmptyEvent OnSendDataEmpty;
 
-  protected:
-    // Notifications posted by the workers arrive here, in the order they were posted.
-    bool event(QEvent* e) override;
-
   private:
     struct State;
 
-    void CommWndProc(QEvent* e);
+    // The workers' notifications, raised as events in the order they were posted.
+    void DrainNotifications();
+    void CommWndProc(const struct CommNotification& notification);
     void ApplyLineSettings();
     void ApplyTimeouts();
     void StopWorkers();

@@ -3,10 +3,13 @@
 // two workers with the event that stops them.
 
 #include <atomic>
+
 #include <memory>
+#include "serial/CommNotification.h"
 
 #include "platform/Event.h"
 #include "platform/SerialDevice.h"
+#include "serial/CommNotification.h"
 #include "serial/CommProperties.h"
 #include "serial/ReadThread.h"
 #include "serial/TComm.h"
@@ -22,4 +25,6 @@ struct TComm::State {
     // True when the writer has nothing left to send; written by the GUI thread and the
     // writer, hence atomic.
     std::atomic<bool> sendQueueEmpty{true};
+    // What the workers tell the GUI thread; exists as long as the component.
+    std::unique_ptr<CommNotificationQueue> notifications;
 };

@@ -5,7 +5,7 @@
 #include "serial/CommNotification.h"
 
 WriteThread::WriteThread(platform::SerialDevice& device, const platform::Event& closeEvent,
-                         QObject* notifyTarget, std::unique_ptr<WriteQueue> queue,
+                         CommNotificationQueue* notifyTarget, std::unique_ptr<WriteQueue> queue,
                          std::atomic<bool>& sendQueueEmpty)
     : device_(device),
       closeEvent_(closeEvent),

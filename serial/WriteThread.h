@@ -9,7 +9,7 @@
 #include "serial/WorkerThread.h"
 #include "serial/WriteQueue.h"
 
-class QObject;
+class CommNotificationQueue;
 
 namespace platform {
 class Event;
@@ -20,7 +20,7 @@ class WriteThread {
   public:
     // The device, event and flag must outlive the thread.
     WriteThread(platform::SerialDevice& device, const platform::Event& closeEvent,
-                QObject* notifyTarget, std::unique_ptr<WriteQueue> queue,
+                CommNotificationQueue* notifyTarget, std::unique_ptr<WriteQueue> queue,
                 std::atomic<bool>& sendQueueEmpty);
     WriteThread(const WriteThread&) = delete;
     WriteThread& operator=(const WriteThread&) = delete;
@@ -38,7 +38,7 @@ class WriteThread {
 
     platform::SerialDevice& device_;
     const platform::Event& closeEvent_;
-    QObject* notifyTarget_;
+    CommNotificationQueue* notifyTarget_;
     std::unique_ptr<WriteQueue> queue_;
     std::atomic<bool>& sendQueueEmpty_;
     WorkerThread thread_;  // last: it is waited for before the rest goes
