@@ -538,11 +538,9 @@ void TForm1::btn17Click() {
 }
 
 void TForm1::btn20Click() {
-    constexpr int kShowsLow = 8;
-    constexpr int kShowsHigh = 9;
-    if (btn20->ImageIndex() == kShowsHigh) {
+    if (btn20->ImageIndex() == kRangeButtonShowsHigh) {
         act_cmd_rang_high->trigger();
-    } else if (btn20->ImageIndex() == kShowsLow) {
+    } else if (btn20->ImageIndex() == kRangeButtonShowsLow) {
         act_cmd_rang_low->trigger();
     }
 }

@@ -62,11 +62,11 @@ void EditKeyPress(TFlatSpinEditFloat* edit, char& key) {
 }
 
 void act_cmd_ovp_en(const SessionControls& c) {
-    QueueUserCommand(cmd::VoltProtStat, OnOff(c.img1->ShowState() == 2));
+    QueueUserCommand(cmd::VoltProtStat, OnOff(c.img1->ShowState() == kSwitchPictureOn));
 }
 
 void act_cmd_ocp_en(const SessionControls& c) {
-    QueueUserCommand(cmd::CurrProtStat, OnOff(c.img3->ShowState() == 2));
+    QueueUserCommand(cmd::CurrProtStat, OnOff(c.img3->ShowState() == kSwitchPictureOn));
 }
 
 void act_cmd_ovp_v(const SessionControls& c) {

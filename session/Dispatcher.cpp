@@ -31,13 +31,6 @@ constexpr int kRangePanel = 1;
 constexpr int kDevicePanel = 2;
 constexpr int kScpiPanel = 3;
 
-// btn20 shows the range a click switches to.
-constexpr int kImageSwitchToLow = 8;
-constexpr int kImageSwitchToHigh = 9;
-
-constexpr int kPictureOff = 0;
-constexpr int kPictureOn = 2;
-
 void SetNumber(std::string_view reply, const auto& setter) {
     if (const auto value = ParseNumberReply(reply)) {
         setter(static_cast<double>(*value));
@@ -78,11 +71,11 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
         case cmd::OutpQuery: {
             const bool on = IsOnReply(reply);
             c.ildrctngl1->SetActive(on);
-            c.img2->SetShowState(on ? kPictureOn : kPictureOff);
+            c.img2->SetShowState(on ? kSwitchPictureOn : kSwitchPictureOff);
             break;
         }
         case cmd::CurrProtStatQuery:
-            c.img3->SetShowState(IsOnReply(reply) ? kPictureOn : kPictureOff);
+            c.img3->SetShowState(IsOnReply(reply) ? kSwitchPictureOn : kSwitchPictureOff);
             break;
         case cmd::CurrProtTripQuery:
             ShowTrip(c.iLedRectangle2, IsOnReply(reply));
@@ -100,7 +93,7 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             });
             break;
         case cmd::VoltProtStatQuery:
-            c.img1->SetShowState(IsOnReply(reply) ? kPictureOn : kPictureOff);
+            c.img1->SetShowState(IsOnReply(reply) ? kSwitchPictureOn : kSwitchPictureOff);
             break;
         case cmd::VoltProtTripQuery:
             ShowTrip(c.iLedRectangle1, IsOnReply(reply));
@@ -113,7 +106,7 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             break;
         case cmd::VoltRangQuery:
             c.stat1->SetPanelText(kRangePanel, QStringLiteral("Range: ") + replyText);
-            c.btn20->SetImageIndex(reply == "LOW\n" ? kImageSwitchToHigh : kImageSwitchToLow);
+            c.btn20->SetImageIndex(reply == "LOW\n" ? kRangeButtonShowsHigh : kRangeButtonShowsLow);
             c.btn20->setVisible(true);
             break;
         case cmd::VoltMaxQuery:
