@@ -169,31 +169,42 @@ QPixmap Word(int size, const QString& text, const QColor& colour) {
     return pixmap;
 }
 
+// The pictures in index order, so that each sits at the index its name gives.
+template <std::size_t N>
+TImageList Listed(int size, const QPixmap (&drawn)[N]) {
+    TImageList images(QSize(size, size));
+    for (const QPixmap& picture : drawn) {
+        images.Add(picture);
+    }
+    return images;
+}
+
 }  // namespace
 
 TImageList MakeStatusImages() {
-    TImageList images(QSize(12, 12));
-    images.Add(PlugPicture(12, false));
-    images.Add(PlugPicture(12, true));
-    images.Add(RedCross(12));
-    return images;
+    constexpr int kSize = 12;
+    QPixmap drawn[kStatusPictureCount];
+    drawn[kStatusPartedPlug] = PlugPicture(kSize, false);
+    drawn[kStatusJoinedPlug] = PlugPicture(kSize, true);
+    drawn[kStatusRedCross] = RedCross(kSize);
+    return Listed(kSize, drawn);
 }
 
 TImageList MakeToolbarImages() {
     constexpr int kSize = 56;
-    TImageList images(QSize(kSize, kSize));
-    images.Add(PlugPicture(kSize, false));
-    images.Add(PlugPicture(kSize, true));
-    images.Add(QuestionMark(kSize));
-    images.Add(SerialConnector(kSize));
-    images.Add(Arrow(kSize, true));
-    images.Add(Arrow(kSize, false));
-    images.Add(Blank(kSize));
-    images.Add(PowerSymbol(kSize));
-    images.Add(Word(kSize, "Low", QColor(30, 90, 170)));
-    images.Add(Word(kSize, "High", QColor(190, 60, 20)));
-    images.Add(Blank(kSize));
-    return images;
+    QPixmap drawn[kToolbarPictureCount];
+    drawn[kToolbarPartedPlug] = PlugPicture(kSize, false);
+    drawn[kToolbarJoinedPlug] = PlugPicture(kSize, true);
+    drawn[kToolbarQuestionMark] = QuestionMark(kSize);
+    drawn[kToolbarSerialConnector] = SerialConnector(kSize);
+    drawn[kToolbarArrowUp] = Arrow(kSize, true);
+    drawn[kToolbarArrowDown] = Arrow(kSize, false);
+    drawn[kToolbarUnused6] = Blank(kSize);
+    drawn[kToolbarPowerSymbol] = PowerSymbol(kSize);
+    drawn[kToolbarWordLow] = Word(kSize, "Low", QColor(30, 90, 170));
+    drawn[kToolbarWordHigh] = Word(kSize, "High", QColor(190, 60, 20));
+    drawn[kToolbarUnused10] = Blank(kSize);
+    return Listed(kSize, drawn);
 }
 
 }  // namespace pictures

@@ -1,6 +1,8 @@
 #pragma once
 // The main window: toolbar, measurement read-outs, the operator's controls, the status bar,
 // and the connection actions that decide which controls are usable in each link state.
+// Built in MainWindowLayout.cpp, wired in MainWindowWiring.cpp; its connection actions are in
+// ConnectionActions.cpp and apply the rows of ConnectionStates.h.
 
 #include <QWidget>
 #include <cstdint>
@@ -131,6 +133,8 @@ class TForm1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The fixed-geometry layout: the frame and every control with its design settings.
+    void CreateLayout();
     void CreateComponents();
     void CreateActions();
     void CreateToolbar();
@@ -144,8 +148,6 @@ class TForm1 : public QWidget {
     void BindOperatorControls();
     // Executing an action runs handler; an error it raises is shown and ends it.
     void OnAction(QAction* action, std::function<void()> handler);
-    // Connect, port dialog and About usable; disconnect, recall and save not.
-    void EnableToolbarForNoConnection();
     void btn13Click();
     void btn17Click();
     void btn20Click();

@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "serial/PanelLine.h"
 #include "serial/TComm.h"
-#include "tests/serial/InstrumentSettings.h"
 #include "tests/serial/PtyPair.h"
 
 namespace {
@@ -37,7 +37,7 @@ double Median(std::vector<double> values) {
 void BM_ReplyToEventDelayBeyondInterval(benchmark::State& state) {
     PtyPair pty;
     TComm comm;
-    UseInstrumentSettings(comm);
+    ConfigurePanelLine(comm);
     comm.SetCommName(pty.SlaveName());
     const double intervalMs = comm.ReadIntervalTimeout();
 
@@ -77,7 +77,7 @@ BENCHMARK(BM_ReplyToEventDelayBeyondInterval)
 void BM_IdleOpenPortCpu(benchmark::State& state) {
     PtyPair pty;
     TComm comm;
-    UseInstrumentSettings(comm);
+    ConfigurePanelLine(comm);
     comm.SetCommName(pty.SlaveName());
     comm.StartComm();
     // Let start-up settle (the writer's first "queue empty" notice) before measuring.

@@ -6,13 +6,14 @@
 #include <QImage>
 
 #include "widgets/MeasurementReadout.h"
+#include "widgets/PanelLamps.h"
 #include "widgets/TiLedRectangle.h"
 #include "widgets/TiSevenSegmentAnalog.h"
 
 namespace {
 
 void ConfigureVoltageReadout(TiSevenSegmentAnalog& readout) {
-    widgets::ConfigureMeasurementReadout(readout, 5, 3, QColor(0, 128, 0));
+    widgets::ConfigureMeasurementReadout(readout, widgets::kVoltageReadout);
 }
 
 void BM_ReadoutPaint(benchmark::State& state) {
@@ -43,10 +44,8 @@ BENCHMARK(BM_ReadoutBitmapOnly)->Unit(benchmark::kMicrosecond);
 void BM_LampPaint(benchmark::State& state) {
     TiLedRectangle lamp;
     lamp.resize(41, 20);
-    lamp.SetActiveColor(QColor(255, 0, 0));
-    lamp.SetBevelStyle(TiBorderStyle::ibsRaised);
-    lamp.SetShowReflection(false);
-    lamp.SetCenterLabelText(QStringLiteral("OVP"));
+    widgets::ConfigureTripLamp(lamp, widgets::kOvpLamp);
+    lamp.SetActiveColor(QColor::fromRgb(widgets::kTripLampTrippedColour));
     QImage target(lamp.size(), QImage::Format_ARGB32_Premultiplied);
     bool active = false;
     for (auto _ : state) {

@@ -18,9 +18,6 @@
 namespace controls {
 namespace {
 
-constexpr int kRecallMode = 1;
-constexpr int kSaveMode = 2;
-
 struct Preset {
     bool voltage;
     double value;
@@ -90,11 +87,11 @@ void act_cmd_rang_high() {
 }
 
 void act_cmd_recall(TForm6& dialog) {
-    dialog.Open(kRecallMode, "Load File Selection");
+    dialog.Open(kSlotDialogRecall, "Load File Selection");
 }
 
 void act_cmd_save(TForm6& dialog) {
-    dialog.Open(kSaveMode, "Save File Selection");
+    dialog.Open(kSlotDialogSave, "Save File Selection");
 }
 
 void act_cmd_recall_do(const SessionControls& c, const TForm6& dialog) {

@@ -6,14 +6,10 @@
 #include <QPushButton>
 
 #include "controls/TCSpinButton.h"
+#include "widgets/SlotBox.h"
 #include "widgets/TiIntegerOutput.h"
 
 TForm6* Form6 = nullptr;
-
-namespace {
-constexpr int kRecallMode = 1;
-constexpr int kSaveMode = 2;
-}  // namespace
 
 TForm6::TForm6(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
@@ -34,9 +30,7 @@ TForm6::TForm6(QWidget* parent)
 
     iIntegerOutput1 = new TiIntegerOutput(this);
     iIntegerOutput1->setObjectName("iIntegerOutput1");
-    iIntegerOutput1->SetValueMin(-1);
-    iIntegerOutput1->SetValueMax(99);
-    iIntegerOutput1->SetValue(0);
+    widgets::ConfigureSlotBox(*iIntegerOutput1);
     iIntegerOutput1->setGeometry(80, 16, 80, 32);
 
     CSpinButton1 = new TCSpinButton(this);
@@ -107,9 +101,9 @@ void TForm6::closeEvent(QCloseEvent* event) {
 }
 
 void TForm6::Button1Click() {
-    if (SlotDialogMode == kRecallMode && recallDo_ != nullptr) {
+    if (SlotDialogMode == kSlotDialogRecall && recallDo_ != nullptr) {
         recallDo_->trigger();
-    } else if (SlotDialogMode == kSaveMode && saveDo_ != nullptr) {
+    } else if (SlotDialogMode == kSlotDialogSave && saveDo_ != nullptr) {
         saveDo_->trigger();
     }
     close();

@@ -10,14 +10,19 @@ class QPushButton;
 class TCSpinButton;
 class TiIntegerOutput;
 
+// What OK does, as SlotDialogMode holds it.
+inline constexpr int kSlotDialogNotOpened = 0;
+inline constexpr int kSlotDialogRecall = 1;
+inline constexpr int kSlotDialogSave = 2;
+
 class TForm6 : public QWidget {
     Q_OBJECT
 
   public:
     explicit TForm6(QWidget* parent = nullptr);
 
-    // What OK does: 1 recall, 2 save; 0 before the first opening.
-    int SlotDialogMode = 0;
+    // What OK does: one of the kSlotDialog values.
+    int SlotDialogMode = kSlotDialogNotOpened;
 
     QLabel* Label1 = nullptr;
     TiIntegerOutput* iIntegerOutput1 = nullptr;
@@ -30,7 +35,8 @@ class TForm6 : public QWidget {
     void SetMainWindowParts(QWidget* owner, QWidget* tlb1, QWidget* grp2, QWidget* grp3,
                             QAction* recallDo, QAction* saveDo);
 
-    // Opens the dialog without waiting for it, in the given mode with the given caption.
+    // Opens the dialog without waiting for it, in the given mode (kSlotDialogRecall or
+    // kSlotDialogSave) with the given caption.
     void Open(int mode, const QString& caption);
 
     void FormShow();

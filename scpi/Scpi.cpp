@@ -9,7 +9,6 @@ S_SCPI_CMD CurrentCommand;
 
 namespace {
 
-constexpr std::int32_t kReplyTimeoutMs = 500;
 constexpr std::uint32_t kClearStatusMs = 500;
 constexpr std::uint32_t kSettleAfterSettingMs = 100;
 constexpr std::uint32_t kSettleAfterRemoteLocalMs = 50;
@@ -52,7 +51,7 @@ void RunSender(TComm& comm, const CommandRow& row, const std::string& argument) 
     }
     // Recorded only now, after every pause, so a reply is never read under an older id.
     CurrentCommand = S_SCPI_CMD{std::move(last), row.recordedId, platform::GetTickCount(),
-                                kReplyTimeoutMs, row.awaitReply};
+                                kCmdTimerMs, row.awaitReply};
 }
 
 }  // namespace

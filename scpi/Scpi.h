@@ -11,12 +11,16 @@
 
 class TComm;
 
+// How long the session waits for the reply to a command before its timer sends the next one:
+// the period of the main window's cmd_timer, and the time-out recorded with every command.
+inline constexpr std::int32_t kCmdTimerMs = 500;
+
 // The record of the last command sent.
 struct S_SCPI_CMD {
     std::string text;            // the last line written, without its line feed
     CommandId id = 0;            // the id its reply is interpreted under
     std::uint32_t sendTick = 0;  // tick count when the record was written
-    std::int32_t timeout = 0;    // always 500
+    std::int32_t timeout = 0;    // always kCmdTimerMs
     std::int32_t awaitReply = 0;
 };
 

@@ -9,9 +9,12 @@
 #include "platform/Clock.h"
 #include "scpi/CommandCatalogue.h"
 #include "scpi/Scpi.h"
+#include "session/PictureIndices.h"
 #include "session/ReplyParsing.h"
 #include "session/Scheduler.h"
 #include "session/SessionState.h"
+#include "widgets/PanelLamps.h"
+#include "widgets/StatusPanels.h"
 #include "widgets/TFlatSpinEditFloat.h"
 #include "widgets/TStateImage.h"
 #include "widgets/TStatusBar.h"
@@ -22,14 +25,9 @@
 
 namespace {
 
+// The instrument gets a moment after its answer before the tick this reply runs may send it
+// the next line.
 constexpr std::uint32_t kPauseAfterReplyMs = 10;
-const QColor kTripColour(255, 0, 0);
-const QColor kIdleColour(0, 0, 128);
-
-// Status bar panels.
-constexpr int kRangePanel = 1;
-constexpr int kDevicePanel = 2;
-constexpr int kScpiPanel = 3;
 
 void SetNumber(std::string_view reply, const auto& setter) {
     if (const auto value = ParseNumberReply(reply)) {
@@ -38,7 +36,8 @@ void SetNumber(std::string_view reply, const auto& setter) {
 }
 
 void ShowTrip(TiLedRectangle* lamp, bool tripped) {
-    lamp->SetActiveColor(tripped ? kTripColour : kIdleColour);
+    lamp->SetActiveColor(
+        QColor::fromRgb(tripped ? widgets::kTripLampTrippedColour : widgets::kTripLampIdleColour));
     lamp->SetActive(tripped);
 }
 
@@ -50,7 +49,8 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
                 const QString& replyText) {
     switch (id) {
         case cmd::IdnQuery:
-            c.stat1->SetPanelText(kDevicePanel, QStringLiteral("Device Version:") + replyText);
+            c.stat1->SetPanelText(widgets::kDevicePanel,
+                                  QStringLiteral("Device Version:") + replyText);
             c.Form2_Label3->setText(replyText);
             break;
         case cmd::ApplyQuery:
@@ -105,8 +105,9 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             SetNumber(reply, [&](double v) { c.edt3->SetMaxValue(v); });
             break;
         case cmd::VoltRangQuery:
-            c.stat1->SetPanelText(kRangePanel, QStringLiteral("Range: ") + replyText);
-            c.btn20->SetImageIndex(reply == "LOW\n" ? kRangeButtonShowsHigh : kRangeButtonShowsLow);
+            c.stat1->SetPanelText(widgets::kRangePanel, QStringLiteral("Range: ") + replyText);
+            c.btn20->SetImageIndex(reply == "LOW\n" ? pictures::kToolbarWordHigh
+                                                    : pictures::kToolbarWordLow);
             c.btn20->setVisible(true);
             break;
         case cmd::VoltMaxQuery:
@@ -127,7 +128,7 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             }
             break;
         case cmd::SystVersQuery:
-            c.stat1->SetPanelText(kScpiPanel, QStringLiteral("SCPI Version ") + replyText);
+            c.stat1->SetPanelText(widgets::kScpiPanel, QStringLiteral("SCPI Version ") + replyText);
             c.Form2_Label4->setText(replyText);
             break;
         default:

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kCmdTimerMs = 500;
-
 // Reads the instrument's whole state; the reply to the last one confirms the link.
 constexpr CommandId kSyncCommands[] = {
     cmd::SystRemote,        cmd::Cls,
@@ -66,7 +64,7 @@ void SynchronisationTick(const SessionControls& controls) {
             form->close();
             SyncIndex = 0;
             PollIndex = 0;
-            SessionPhase = 2;
+            SessionPhase = kSessionPolling;
         }
     }
 }
@@ -129,10 +127,10 @@ void SchedulerTick(const SessionControls& controls) {
     }
     bool stop = false;
     switch (SessionPhase) {
-        case 1:
+        case kSessionSynchronising:
             SynchronisationTick(controls);
             break;
-        case 2:
+        case kSessionPolling:
             stop = PollingTick(controls);
             break;
         default:

@@ -17,9 +17,6 @@ class TStateImage;
 class TStatusBar;
 class TToolImageButton;
 
-// btn20 shows the range a click switches to: picture 8 the word Low, 9 the word High.
-inline constexpr int kRangeButtonShowsLow = 8;
-inline constexpr int kRangeButtonShowsHigh = 9;
 // ShowState of the switch pictures img1, img2, img3.
 inline constexpr int kSwitchPictureOff = 0;
 inline constexpr int kSwitchPictureOn = 2;

@@ -1,6 +1,6 @@
 #include "session/SessionState.h"
 
-std::int32_t SessionPhase = 0;
+std::int32_t SessionPhase = kSessionIdle;
 std::int32_t SyncIndex = 0;
 std::int32_t PollIndex = 0;
 std::int32_t LinkConfirmed = 0;

@@ -8,7 +8,12 @@
 #include <cstdint>
 #include <memory>
 
-// 0 idle, 1 synchronising, 2 polling.
+// The values of SessionPhase.
+inline constexpr std::int32_t kSessionIdle = 0;           // before the first connect
+inline constexpr std::int32_t kSessionSynchronising = 1;  // reading the instrument's state
+inline constexpr std::int32_t kSessionPolling = 2;        // polling, operator commands first
+
+// One of the kSession values.
 extern std::int32_t SessionPhase;
 extern std::int32_t SyncIndex;
 extern std::int32_t PollIndex;

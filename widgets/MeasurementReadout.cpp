@@ -4,13 +4,12 @@
 
 namespace widgets {
 
-void ConfigureMeasurementReadout(TiSevenSegmentAnalog& readout, int digits, int precision,
-                                 const QColor& segmentColour) {
-    readout.SetDigitCount(digits);
-    readout.SetPrecision(precision);
+void ConfigureMeasurementReadout(TiSevenSegmentAnalog& readout, const ReadoutDesign& design) {
+    readout.SetDigitCount(design.digits);
+    readout.SetPrecision(design.precision);
     readout.SetShowSign(false);
     readout.SetLeadingStyle(TiLeadingStyle::ilsSpaces);
-    readout.SetSegmentColor(segmentColour);
+    readout.SetSegmentColor(QColor::fromRgb(design.segmentColour));
     readout.SetShowOffSegments(false);
     readout.SetSegmentSize(2);
     readout.SetSegmentSeperation(2);

@@ -1,5 +1,6 @@
 #pragma once
-// Bare widgets standing in for the main window's controls, and fresh operator queues.
+// Bare widgets standing in for the main window's controls, with its design settings, and
+// fresh operator queues.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include "session/SessionControls.h"
 #include "session/SessionState.h"
 #include "session/Unit5.h"
+#include "widgets/SetpointEdit.h"
 #include "widgets/TFlatSpinEditFloat.h"
 #include "widgets/TStateImage.h"
 #include "widgets/TiLedRectangle.h"
@@ -18,19 +20,15 @@ class ControlsFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         CreateSessionLists();
-        auto makeEdit = [this](double maxValue) {
+        auto makeEdit = [this](double designMax) {
             auto* edit = new TFlatSpinEditFloat(&window);
-            edit->SetMinValue(0);
-            edit->SetMaxValue(maxValue);
-            edit->SetDigits(3);
-            edit->SetFloatFormat(TFloatFormat::ffFixed);
-            edit->SetValue(0);
+            widgets::ConfigureSetpointEdit(*edit, designMax);
             return edit;
         };
-        c.edt1 = makeEdit(36);
-        c.edt2 = makeEdit(3);
-        c.edt3 = makeEdit(36);
-        c.edt4 = makeEdit(3);
+        c.edt1 = makeEdit(widgets::kVoltageEditDesignMax);
+        c.edt2 = makeEdit(widgets::kCurrentEditDesignMax);
+        c.edt3 = makeEdit(widgets::kVoltageEditDesignMax);
+        c.edt4 = makeEdit(widgets::kCurrentEditDesignMax);
         c.img1 = new TStateImage(&window);
         c.img2 = new TStateImage(&window);
         c.img3 = new TStateImage(&window);

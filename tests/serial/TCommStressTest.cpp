@@ -14,8 +14,8 @@
 #include <string>
 #include <thread>
 
+#include "serial/PanelLine.h"
 #include "serial/TComm.h"
-#include "tests/serial/InstrumentSettings.h"
 #include "tests/serial/PtyPair.h"
 
 namespace {
@@ -58,7 +58,7 @@ void Echo(int master, std::size_t expected, const std::atomic<bool>& stop,
 TEST(serial_stress, TenThousandLinesEchoedBackCompleteAndInOrder) {
     PtyPair pty;
     TComm comm;
-    UseInstrumentSettings(comm);
+    ConfigurePanelLine(comm);
     comm.SetCommName(pty.SlaveName());
 
     std::string received;

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "platform/SerialLineSettings.h"
+#include "serial/PanelLine.h"
 #include "serial/TComm.h"
-#include "tests/serial/InstrumentSettings.h"
 #include "tests/serial/PtyPair.h"
 
 namespace {
@@ -34,7 +34,7 @@ struct Received {
 class TCommOnPty : public ::testing::Test {
   protected:
     void SetUp() override {
-        UseInstrumentSettings(comm);
+        ConfigurePanelLine(comm);
         comm.SetCommName(pty.SlaveName());
         comm.OnReceiveData = [this](TComm* sender, const char* buffer, std::uint16_t length) {
             EXPECT_EQ(sender, &comm);
@@ -151,7 +151,7 @@ TEST_F(TCommOnPty, SecondOpenerIsRefusedInThisAndAnotherProcess) {
     comm.StartComm();
 
     TComm second;
-    UseInstrumentSettings(second);
+    ConfigurePanelLine(second);
     second.SetCommName(pty.SlaveName());
     EXPECT_EQ(StartError(second), "Error opening serial port");
     EXPECT_FALSE(second.IsOpen());
@@ -303,7 +303,7 @@ TEST_F(TCommOnPty, InstrumentGoingAwayRequestsHangupAndTheComponentRecovers) {
 
 TEST_F(TCommOnPty, DestroyingAnOpenComponentStopsItAndFreesTheDevice) {
     auto owner = std::make_unique<TComm>();
-    UseInstrumentSettings(*owner);
+    ConfigurePanelLine(*owner);
     owner->SetCommName(pty.SlaveName());
     owner->StartComm();
     pty.Send("unread reply\n");  // a notification may still be queued when it goes

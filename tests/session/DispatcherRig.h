@@ -1,12 +1,18 @@
 #pragma once
 // The scheduler rig plus every control the dispatcher writes, created bare with the main
-// window's design settings: edit bounds 36 V and 3 A, the four status panels, the hidden
-// range button, the About labels and the slot read-out.
+// window's design settings (the same functions the window's layout calls): the setpoint
+// edits, read-outs and lamps, the four status panels, the hidden range button, the About
+// labels and the slot read-out.
 
 #include <QLabel>
 
 #include "session/Dispatcher.h"
 #include "tests/session/SchedulerRig.h"
+#include "widgets/MeasurementReadout.h"
+#include "widgets/PanelLamps.h"
+#include "widgets/SetpointEdit.h"
+#include "widgets/SlotBox.h"
+#include "widgets/StatusPanels.h"
 #include "widgets/TFlatSpinEditFloat.h"
 #include "widgets/TStateImage.h"
 #include "widgets/TStatusBar.h"
@@ -18,26 +24,19 @@
 class DispatcherRig : public SchedulerRig {
   public:
     explicit DispatcherRig(bool virtualTime = true) : SchedulerRig(virtualTime) {
-        for (auto [edit, max] :
-             {std::pair{&edt1, 36.0}, {&edt2, 3.0}, {&edt3, 36.0}, {&edt4, 3.0}}) {
-            edit->SetFloatFormat(TFloatFormat::ffFixed);
-            edit->SetDigits(3);
-            edit->SetPrecision(9);
-            edit->SetIncrement(0.5);
-            edit->SetMinValue(0);
-            edit->SetMaxValue(max);
-        }
-        for (TiLedRectangle* lamp : {&iLedRectangle1, &iLedRectangle2}) {
-            lamp->SetActiveColor(QColor(0, 0, 128));
-        }
-        stat1.AddPanel(160, "Please Connect Device", true);
-        stat1.AddPanel(110);
-        stat1.AddPanel(200);
-        stat1.AddPanel(50);
+        widgets::ConfigureSetpointEdit(edt1, widgets::kVoltageEditDesignMax);
+        widgets::ConfigureSetpointEdit(edt2, widgets::kCurrentEditDesignMax);
+        widgets::ConfigureSetpointEdit(edt3, widgets::kVoltageEditDesignMax);
+        widgets::ConfigureSetpointEdit(edt4, widgets::kCurrentEditDesignMax);
+        widgets::ConfigureMeasurementReadout(isvnsgmntnlg1, widgets::kVoltageReadout);
+        widgets::ConfigureMeasurementReadout(isvnsgmntnlg2, widgets::kCurrentReadout);
+        widgets::ConfigureMeasurementReadout(iSevenSegmentAnalog1, widgets::kPowerReadout);
+        widgets::ConfigureTripLamp(iLedRectangle1, widgets::kOvpLamp);
+        widgets::ConfigureTripLamp(iLedRectangle2, widgets::kOcpLamp);
+        widgets::ConfigureOutputLamp(ildrctngl1);
+        widgets::ConfigureStatusPanels(stat1);
         btn20.setVisible(false);
-        slot.SetValueMin(-1);
-        slot.SetValueMax(99);
-        slot.SetValue(0);
+        widgets::ConfigureSlotBox(slot);
 
         controls.isvnsgmntnlg1 = &isvnsgmntnlg1;
         controls.isvnsgmntnlg2 = &isvnsgmntnlg2;

@@ -1,7 +1,8 @@
 #pragma once
-// What the main window hands the session, built bare for tests: the port (closed unless a
-// test opens it), cmd_timer and the actions wired as the main window wires them, the
-// progress window, on a virtual clock so the senders' pauses take no time.
+// What the main window hands the session, built bare for tests: the port with the panel's line
+// settings (closed unless a test opens it), cmd_timer and the actions wired as the main window
+// wires them, the progress window, and the session reset as the window's show resets it; on a
+// virtual clock so the senders' pauses take no time.
 
 #include <QAction>
 #include <QTimer>
@@ -11,9 +12,11 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "serial/PanelLine.h"
 #include "serial/TComm.h"
 #include "session/Scheduler.h"
 #include "session/SessionControls.h"
+#include "session/SessionReset.h"
 #include "session/SessionState.h"
 #include "session/Unit5.h"
 
@@ -25,12 +28,8 @@ class SchedulerRig {
             clockOverride = std::make_unique<platform::ScopedClockOverride>(clock);
         }
         CreateSessionLists();
-        FillSyncList();
-        FillPollList();
-        SessionPhase = 0;
-        SyncIndex = 0;
-        PollIndex = 0;
-        LinkConfirmed = 0;
+        ResetSession();
+        ConfigurePanelLine(cm1);
 
         controls.cm1 = &cm1;
         controls.cmd_timer = &cmd_timer;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "QtPrinters.h"
+#include "widgets/SetpointEdit.h"
 #include "widgets/SpinEditLayout.h"
 #include "widgets/TFlatSpinEditFloat.h"
 
@@ -24,19 +25,10 @@ class ScopedLocale {
     QLocale saved_;
 };
 
-// The voltage box of the main window: 0..36, step 0.5, three decimals.
-void ConfigureAsVoltageBox(TFlatSpinEditFloat& box) {
-    box.SetMinValue(0);
-    box.SetMaxValue(36);
-    box.SetIncrement(0.5);
-    box.SetDigits(3);
-    box.SetPrecision(9);
-    box.SetFloatFormat(TFloatFormat::ffFixed);
-}
-
 class VoltageBox : public testing::Test {
   protected:
-    void SetUp() override { ConfigureAsVoltageBox(box); }
+    // The voltage box of the main window: 0..36, step 0.5, three decimals.
+    void SetUp() override { widgets::ConfigureSetpointEdit(box, widgets::kVoltageEditDesignMax); }
     ScopedLocale locale{QLocale(QLocale::English, QLocale::UnitedStates)};
     TFlatSpinEditFloat box;
 };
@@ -233,7 +225,7 @@ class FocusedVoltageBox : public testing::Test {
         other = new QLineEdit(&window);
         layout->addWidget(box);
         layout->addWidget(other);
-        ConfigureAsVoltageBox(*box);
+        widgets::ConfigureSetpointEdit(*box, widgets::kVoltageEditDesignMax);
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

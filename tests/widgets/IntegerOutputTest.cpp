@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "QtPrinters.h"
+#include "widgets/SlotBox.h"
 #include "widgets/TiIntegerOutput.h"
 
 namespace {
@@ -14,8 +15,7 @@ namespace {
 class SlotBox : public testing::Test {
   protected:
     void SetUp() override {
-        box.SetValueMin(-1);
-        box.SetValueMax(99);
+        widgets::ConfigureSlotBox(box);  // -1..99, as the slot dialog has it
         box.SetValue(7);
     }
     void TypeAtEnd(const char* keys) {

@@ -6,7 +6,7 @@
 namespace widgets_test {
 
 void ConfigureAsVoltageReadout(TiSevenSegmentAnalog& readout) {
-    widgets::ConfigureMeasurementReadout(readout, 5, 3, QColor(0, 128, 0));
+    widgets::ConfigureMeasurementReadout(readout, widgets::kVoltageReadout);
 }
 
 char DecodeCell(const QImage& image, int left, int top, QRgb background) {

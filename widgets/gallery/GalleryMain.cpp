@@ -8,6 +8,9 @@
 #include <limits>
 
 #include "widgets/MeasurementReadout.h"
+#include "widgets/PanelLamps.h"
+#include "widgets/SetpointEdit.h"
+#include "widgets/SlotBox.h"
 #include "widgets/SwitchPictures.h"
 #include "widgets/TFlatSpinEditFloat.h"
 #include "widgets/TStateImage.h"
@@ -20,34 +23,26 @@ namespace {
 // A read-out set up like the main window's: five cells and three decimals, or four and one.
 TiSevenSegmentAnalog* MakeReadout(QWidget* parent, double value, bool power) {
     auto* readout = new TiSevenSegmentAnalog(parent);
-    widgets::ConfigureMeasurementReadout(*readout, power ? 4 : 5, power ? 1 : 3,
-                                         power ? QColor(255, 255, 0) : QColor(0, 128, 0));
+    widgets::ConfigureMeasurementReadout(*readout,
+                                         power ? widgets::kPowerReadout : widgets::kVoltageReadout);
     readout->SetValue(value);
     return readout;
 }
 
-TiLedRectangle* MakeTripLamp(QWidget* parent, const QString& caption, bool tripped) {
+TiLedRectangle* MakeTripLamp(QWidget* parent, const widgets::TripLampDesign& design, bool tripped) {
     auto* lamp = new TiLedRectangle(parent);
     lamp->setFixedSize(41, 20);
-    lamp->SetActiveColor(tripped ? QColor(255, 0, 0) : QColor(0, 0, 128));
+    widgets::ConfigureTripLamp(*lamp, design);
+    lamp->SetActiveColor(
+        QColor::fromRgb(tripped ? widgets::kTripLampTrippedColour : widgets::kTripLampIdleColour));
     lamp->SetActive(tripped);
-    lamp->SetBevelStyle(TiBorderStyle::ibsRaised);
-    lamp->SetShowReflection(false);
-    lamp->SetCenterLabelText(caption);
-    QFont font = lamp->font();
-    font.setPointSize(8);
-    font.setBold(true);
-    lamp->SetCenterLabelFont(font);
-    lamp->SetCenterLabelFontActiveColor(QColor(255, 255, 0));
-    lamp->SetCenterLabelFontInactiveColor(QColor(255, 255, 255));
     return lamp;
 }
 
 TiLedRectangle* MakeOutputLamp(QWidget* parent, bool on) {
     auto* lamp = new TiLedRectangle(parent);
     lamp->setFixedSize(49, 17);
-    lamp->SetShowReflection(false);
-    lamp->SetCenterLabelWordWrap(true);
+    widgets::ConfigureOutputLamp(*lamp);
     lamp->SetActive(on);
     return lamp;
 }
@@ -67,9 +62,7 @@ TFlatSpinEditFloat* MakeSpin(QWidget* parent, double max, double value) {
     QFont font = box->font();
     font.setPointSize(12);
     box->setFont(font);
-    box->SetMaxValue(max);
-    box->SetDigits(3);
-    box->SetFloatFormat(TFloatFormat::ffFixed);
+    widgets::ConfigureSetpointEdit(*box, max);
     box->SetValue(value);
     box->setFixedWidth(89);
     return box;
@@ -127,10 +120,10 @@ int main(int argc, char** argv) {
     page->addWidget(styles);
 
     QGroupBox* lamps = Row(&window, QStringLiteral("Lamps"));
-    Add(lamps, MakeTripLamp(lamps, QStringLiteral("OVP"), false), QStringLiteral("OVP idle"));
-    Add(lamps, MakeTripLamp(lamps, QStringLiteral("OVP"), true), QStringLiteral("OVP tripped"));
-    Add(lamps, MakeTripLamp(lamps, QStringLiteral("OCP"), false), QStringLiteral("OCP idle"));
-    Add(lamps, MakeTripLamp(lamps, QStringLiteral("OCP"), true), QStringLiteral("OCP tripped"));
+    Add(lamps, MakeTripLamp(lamps, widgets::kOvpLamp, false), QStringLiteral("OVP idle"));
+    Add(lamps, MakeTripLamp(lamps, widgets::kOvpLamp, true), QStringLiteral("OVP tripped"));
+    Add(lamps, MakeTripLamp(lamps, widgets::kOcpLamp, false), QStringLiteral("OCP idle"));
+    Add(lamps, MakeTripLamp(lamps, widgets::kOcpLamp, true), QStringLiteral("OCP tripped"));
     Add(lamps, MakeOutputLamp(lamps, false), QStringLiteral("output off"));
     Add(lamps, MakeOutputLamp(lamps, true), QStringLiteral("output on"));
     auto* plain = new TiLedRectangle(lamps);
@@ -146,14 +139,13 @@ int main(int argc, char** argv) {
     page->addWidget(switches);
 
     QGroupBox* edits = Row(&window, QStringLiteral("Setpoint edits and slot box"));
-    Add(edits, MakeSpin(edits, 36, 1.2), QStringLiteral("voltage"));
-    Add(edits, MakeSpin(edits, 3, 0.5), QStringLiteral("current"));
-    auto* locked = MakeSpin(edits, 36, 24);
+    Add(edits, MakeSpin(edits, widgets::kVoltageEditDesignMax, 1.2), QStringLiteral("voltage"));
+    Add(edits, MakeSpin(edits, widgets::kCurrentEditDesignMax, 0.5), QStringLiteral("current"));
+    auto* locked = MakeSpin(edits, widgets::kVoltageEditDesignMax, 24);
     locked->SetReadOnly(true);
     Add(edits, locked, QStringLiteral("read-only"));
     auto* slot = new TiIntegerOutput(edits);
-    slot->SetValueMin(-1);
-    slot->SetValueMax(99);
+    widgets::ConfigureSlotBox(*slot);
     slot->SetValue(1);
     slot->setFixedSize(80, 32);
     QFont slotFont = slot->font();
