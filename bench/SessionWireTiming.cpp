@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     };
     rig.cm1.SetCommName(instrument.slavePath());
     rig.cm1.StartComm();
-    SessionPhase = 1;
+    SessionPhase = kSessionSynchronising;
     rig.tick();
 
     const std::size_t wanted = kSyncCommands + kPollCommands + 1;  // the gap after the 60th

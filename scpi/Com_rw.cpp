@@ -7,6 +7,8 @@
 #include "serial/TComm.h"
 
 namespace {
+// The pauses are the only flow control towards the instrument: each line waits long enough
+// for the instrument to have taken in the one before.
 constexpr std::uint32_t kPauseBeforeLineMs = 100;
 constexpr std::size_t kLongestText = std::numeric_limits<std::uint16_t>::max() - 1;
 }  // namespace

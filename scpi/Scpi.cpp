@@ -9,7 +9,10 @@ S_SCPI_CMD CurrentCommand;
 
 namespace {
 
+// The instrument clears its queues before it takes the next command.
 constexpr std::uint32_t kClearStatusMs = 500;
+// Beyond the line's own transmission time: a setting settles before it is read back, and a
+// change between remote and local control before the next command.
 constexpr std::uint32_t kSettleAfterSettingMs = 100;
 constexpr std::uint32_t kSettleAfterRemoteLocalMs = 50;
 

@@ -118,8 +118,8 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             break;
         case cmd::StatOperQuery:
             if (const auto status = ParseOperationStatusReply(reply)) {
-                ShowTrip(c.iLedRectangle1, (*status & 1) != 0);
-                ShowTrip(c.iLedRectangle2, (*status & 2) != 0);
+                ShowTrip(c.iLedRectangle1, (*status & kOperStatusOvpTripped) != 0);
+                ShowTrip(c.iLedRectangle2, (*status & kOperStatusOcpTripped) != 0);
             }
             break;
         case cmd::SystMemQuery:

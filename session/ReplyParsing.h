@@ -39,6 +39,10 @@ struct SetPoints {
 };
 std::optional<SetPoints> ParseApplyReply(std::string_view reply);
 
+// The bits of the ":STAT:OPER?" value: each protection's trip state.
+inline constexpr std::int32_t kOperStatusOvpTripped = 1;  // bit 0
+inline constexpr std::int32_t kOperStatusOcpTripped = 2;  // bit 1
+
 // ":STAT:OPER?": the reply without its first and last character, as an integer.
 std::optional<std::int32_t> ParseOperationStatusReply(std::string_view reply);
 

@@ -1,10 +1,12 @@
 #include "sim/ErrorQueue.h"
 
+#include "sim/ScpiErrors.h"
+
 namespace sim {
 
 void ErrorQueue::push(int code, std::string message) {
     if (entries_.size() >= kCapacity) {
-        entries_.back() = {-350, "Queue overflow"};
+        entries_.back() = {kQueueOverflow.code, kQueueOverflow.message};
         return;
     }
     entries_.push_back({code, std::move(message)});
@@ -12,7 +14,7 @@ void ErrorQueue::push(int code, std::string message) {
 
 ScpiError ErrorQueue::pop() {
     if (entries_.empty()) {
-        return {0, "No error"};
+        return {kNoError.code, kNoError.message};
     }
     ScpiError front = std::move(entries_.front());
     entries_.pop_front();

@@ -15,9 +15,9 @@ class ErrorQueue {
   public:
     static constexpr std::size_t kCapacity = 20;
 
-    // A full queue keeps its oldest entries and turns its last into -350 "Queue overflow".
+    // A full queue keeps its oldest entries and turns its last into kQueueOverflow.
     void push(int code, std::string message);
-    // The oldest entry, removed; 0,"No error" when empty.
+    // The oldest entry, removed; kNoError when empty.
     ScpiError pop();
     void clear() { entries_.clear(); }
     std::size_t size() const { return entries_.size(); }

@@ -198,7 +198,7 @@ const std::vector<InstrumentModel::Command>& InstrumentModel::commands() {
              {"CALibration:CURRent", "CALibration:CURRent:LEVel", "CALibration:SECure:CODE",
               "CALibration:SECure:STATe", "CALibration:VOLTage", "CALibration:VOLTage:LEVel"}) {
             set(pattern, 0, 2, [](M& m, const P&) -> Reply {
-                m.pushError(-203, "Command protected");
+                m.pushError(kCommandProtected);
                 return std::nullopt;
             });
         }
@@ -230,7 +230,7 @@ const std::vector<InstrumentModel::Command>& InstrumentModel::commands() {
             } else if (HeaderPattern("HIGH").matches(p[0])) {
                 m.state_.settings.range = VoltageRange::High;
             } else {
-                m.pushError(-224, "Illegal parameter value");
+                m.pushError(kIllegalParameterValue);
                 return std::nullopt;
             }
             m.clampSetpoints();
@@ -306,7 +306,7 @@ const std::vector<InstrumentModel::Command>& InstrumentModel::commands() {
         set("SYSTem:COMMunicate:SERial:BAUD", 1, 1, [](M& m, const P& p) -> Reply {
             const std::optional<long> baud = parseWholeNumber(p[0]);
             if (!baud || !isSupportedBaud(static_cast<int>(*baud))) {
-                m.pushError(-224, "Illegal parameter value");
+                m.pushError(kIllegalParameterValue);
             } else {
                 m.state_.line.baud = static_cast<int>(*baud);
             }
@@ -350,16 +350,16 @@ std::optional<std::string> InstrumentModel::execute(std::string_view line) {
             continue;
         }
         if (parsed.params.size() < command.minParams) {
-            pushError(-109, "Missing parameter");
+            pushError(kMissingParameter);
             return std::nullopt;
         }
         if (parsed.params.size() > command.maxParams) {
-            pushError(-108, "Parameter not allowed");
+            pushError(kParameterNotAllowed);
             return std::nullopt;
         }
         return command.handler(*this, parsed.params);
     }
-    pushError(-113, "Undefined header");
+    pushError(kUndefinedHeader);
     return std::nullopt;
 }
 

@@ -15,6 +15,9 @@ constexpr double kTripMargin = 1e-9;
 constexpr int kEsrDeviceError = 8;
 constexpr int kEsrExecutionError = 16;
 constexpr int kEsrCommandError = 32;
+// Operation condition bits: the protections' trip states.
+constexpr int kOperOvpTripped = 1;  // bit 0
+constexpr int kOperOcpTripped = 2;  // bit 1
 
 }  // namespace
 
@@ -39,11 +42,11 @@ void InstrumentModel::setLoadOhms(double ohms) {
     }
 }
 
-void InstrumentModel::pushError(int code, const char* message) {
-    errors_.push(code, message);
-    if (code <= -100 && code > -200) {
+void InstrumentModel::pushError(const ScpiErrorCode& error) {
+    errors_.push(error.code, error.message);
+    if (error.code <= -100 && error.code > -200) {
         eventStatus_ |= kEsrCommandError;
-    } else if (code <= -200 && code > -300) {
+    } else if (error.code <= -200 && error.code > -300) {
         eventStatus_ |= kEsrExecutionError;
     } else {
         eventStatus_ |= kEsrDeviceError;
@@ -54,11 +57,11 @@ std::optional<double> InstrumentModel::numberParam(const std::string& text, doub
                                                    double def) {
     const std::optional<double> value = parseNumeric(text, {0, max, def});
     if (!value) {
-        pushError(-104, "Data type error");
+        pushError(kDataTypeError);
         return std::nullopt;
     }
     if (*value < 0) {
-        pushError(-222, "Data out of range");
+        pushError(kDataOutOfRange);
         return std::nullopt;
     }
     return std::min(*value, max);
@@ -67,7 +70,7 @@ std::optional<double> InstrumentModel::numberParam(const std::string& text, doub
 std::optional<bool> InstrumentModel::onOffParam(const Params& params) {
     const std::optional<bool> value = parseOnOff(params.at(0));
     if (!value) {
-        pushError(-224, "Illegal parameter value");
+        pushError(kIllegalParameterValue);
     }
     return value;
 }
@@ -75,7 +78,7 @@ std::optional<bool> InstrumentModel::onOffParam(const Params& params) {
 std::optional<int> InstrumentModel::slotParam(const Params& params) {
     const std::optional<long> slot = parseWholeNumber(params.at(0));
     if (!slot || *slot < 0 || *slot >= kSlots) {
-        pushError(-222, "Data out of range");
+        pushError(kDataOutOfRange);
         return std::nullopt;
     }
     return static_cast<int>(*slot);
@@ -88,7 +91,7 @@ InstrumentModel::Reply InstrumentModel::numberQuery(const Params& params, double
     }
     const std::optional<double> keyword = parseNumberKeyword(params[0], {0, max, value});
     if (!keyword) {
-        pushError(-224, "Illegal parameter value");  // only MIN, MAX or DEF may follow
+        pushError(kIllegalParameterValue);  // only MIN, MAX or DEF may follow
         return std::nullopt;
     }
     return formatFixed3(*keyword);
@@ -106,9 +109,9 @@ InstrumentModel::Reply InstrumentModel::wholeSetting(const Params& params, long 
                                                      int& target) {
     const std::optional<long> value = parseWholeNumber(params.at(0));
     if (!value) {
-        pushError(-104, "Data type error");
+        pushError(kDataTypeError);
     } else if (*value < min || *value > max) {
-        pushError(-222, "Data out of range");
+        pushError(kDataOutOfRange);
     } else {
         target = static_cast<int>(*value);
     }
@@ -171,7 +174,7 @@ void InstrumentModel::reset() {
 }
 
 int InstrumentModel::operationCondition() const {
-    return (state_.ovpTripped ? 1 : 0) | (state_.ocpTripped ? 2 : 0);
+    return (state_.ovpTripped ? kOperOvpTripped : 0) | (state_.ocpTripped ? kOperOcpTripped : 0);
 }
 
 int InstrumentModel::questionableCondition() const {

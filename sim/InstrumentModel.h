@@ -13,6 +13,7 @@
 
 #include "sim/ErrorQueue.h"
 #include "sim/InstrumentState.h"
+#include "sim/ScpiErrors.h"
 #include "sim/SimOptions.h"
 
 namespace sim {
@@ -30,8 +31,8 @@ class InstrumentModel {
     // land on the error queue instead.
     std::optional<std::string> execute(std::string_view line);
 
-    // A line too long to take in: error -223, as for any command with too much data.
-    void rejectOverlongLine() { pushError(-223, "Too much data"); }
+    // A line too long to take in: kTooMuchData, as for any command with too much data.
+    void rejectOverlongLine() { pushError(kTooMuchData); }
 
     InstrumentState state() const;
     void setLoadOhms(double ohms);
@@ -63,7 +64,7 @@ class InstrumentModel {
     template <Side S>
     static void addSideCommands(std::vector<Command>& table);
 
-    void pushError(int code, const char* message);
+    void pushError(const ScpiErrorCode& error);
     bool expectParams(const Params& params, std::size_t min, std::size_t max);
     std::optional<double> numberParam(const std::string& text, double max, double def);
     std::optional<bool> onOffParam(const Params& params);
