@@ -8,6 +8,9 @@
 TForm2* Form2 = nullptr;
 
 namespace {
+// The window's size with its frame.
+constexpr QSize kOuterSize(411, 256);
+
 QFont PixelFont(int pixels) {
     QFont font;
     font.setPixelSize(pixels);
@@ -18,7 +21,7 @@ QFont PixelFont(int pixels) {
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form2");
     setWindowTitle("about");
-    resize(411, 256);
+    resize(kOuterSize);  // until the window system tells the frame's size
     setFont(PixelFont(11));
 
     StaticText1 = new QLabel("DC Power Supply", this);
@@ -30,13 +33,15 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto makeLabel = [this](const char* name, const QString& text, QRect geometry) {
         auto* label = new QLabel(text, this);
         label->setObjectName(name);
-        label->setFont(PixelFont(16));
         label->setGeometry(geometry);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     };
+    // The device row has the large font; the SCPI row keeps the window's.
     Label1 = makeLabel("Label1", "Device Version:", QRect(24, 76, 130, 22));
+    Label1->setFont(PixelFont(16));
     Label3 = makeLabel("Label3", QString(), QRect(156, 76, 240, 44));
+    Label3->setFont(PixelFont(16));
     Label3->setWordWrap(true);
     Label2 = makeLabel("Label2", "SCPI Version:", QRect(24, 124, 130, 22));
     Label4 = makeLabel("Label4", QString(), QRect(156, 124, 240, 22));
@@ -57,8 +62,13 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TForm2::ShowOver(const QWidget* owner) {
+    if (!testAttribute(Qt::WA_WState_Created)) {
+        create();  // the platform window, which knows the frame where it can
+    }
+    fitOuterSize();
     if (owner != nullptr) {
-        move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+        const QSize outer = frameGeometry().size();
+        move(owner->frameGeometry().center() - QPoint(outer.width() / 2, outer.height() / 2));
     }
     show();
     raise();
@@ -71,6 +81,24 @@ void TForm2::btn1Click() {
 
 void TForm2::FormDeactivate() {
     close();
+}
+
+void TForm2::fitOuterSize() {
+    const QSize frame = frameGeometry().size() - size();
+    if (size() != kOuterSize - frame) {
+        resize(kOuterSize - frame);
+    }
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitOuterSize();
+}
+
+void TForm2::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager that frames the window only after it is mapped moves it into the frame.
+    fitOuterSize();
 }
 
 void TForm2::changeEvent(QEvent* event) {

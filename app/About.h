@@ -32,6 +32,12 @@ class TForm2 : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+  private:
+    // Sizes the window so that, frame included, it is 411 x 256.
+    void fitOuterSize();
 };
 
 extern TForm2* Form2;

@@ -295,8 +295,7 @@ void TForm1::CreateParamsGroup(QWidget* panel) {
 
 void TForm1::CreateOutputGroup(QWidget* panel) {
     grp3 = new QGroupBox("Output", panel);
-    grp3->setObjectName("grp3");
-    grp3->setFont(PixelFont(16));
+    grp3->setObjectName("grp3");  // in the window's font
     grp3->setGeometry(468, 126, kClientWidth - 474, 170);
     grp3->setEnabled(false);
 

@@ -16,6 +16,8 @@ void CreateWindows(TApplication& app, const QString& initialPort, const QString&
     app.CreateForm(Form5);
     app.CreateForm(Form6);
     Form1->ConnectWindows(Form2, Form3, Form5, Form6);
+    // The progress window is created without a parent, yet appears over the main window.
+    Form5->CentreOver(Form1);
     if (!simulatedPort.isEmpty()) {
         // The simulated instrument's port is not a system serial port: list it too.
         Form3->ListPorts = [simulatedPort](QStringList& ports) {

@@ -4,9 +4,15 @@
 #include <QWidget>
 #include <exception>
 
+namespace {
+// The program's title, as the error message box shows it.
+const QString kErrorBoxTitle = QStringLiteral("DC Power Supply");
+}  // namespace
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("psu-panel");
-    setApplicationDisplayName("DC Power Supply");
+    // No display name: the window system would append it to every window's title, and each
+    // title bar must show exactly its window's caption.
     setApplicationVersion("1.0.0.2");
     // Closing the main window ends the program, whatever else is still shown.
     setQuitOnLastWindowClosed(false);
@@ -63,7 +69,7 @@ void TApplication::ShowException(const QString& message) {
         OnException(message);
         return;
     }
-    QMessageBox::critical(activeWindow(), applicationDisplayName(), message);
+    QMessageBox::critical(activeWindow(), kErrorBoxTitle, message);
 }
 
 void TApplication::ShowAnyException(const QString& message) {

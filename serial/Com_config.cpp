@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "platform/SerialPortList.h"
 #include "serial/TComm.h"
@@ -114,7 +115,11 @@ void TForm3::FormShow() {
 
 void TForm3::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormShow();
+    // Once per opening: the window system's own show events (restoring the minimised
+    // dialog) must not rebuild the lists under the operator's unconfirmed choices.
+    if (!event->spontaneous()) {
+        FormShow();
+    }
 }
 
 int TForm3::ShowModalOver(const QWidget* owner) {

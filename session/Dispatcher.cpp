@@ -11,6 +11,7 @@
 #include "scpi/Scpi.h"
 #include "session/PictureIndices.h"
 #include "session/ReplyParsing.h"
+#include "session/ReportedLevel.h"
 #include "session/Scheduler.h"
 #include "session/SessionState.h"
 #include "widgets/PanelLamps.h"
@@ -55,8 +56,8 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             break;
         case cmd::ApplyQuery:
             if (const auto setPoints = ParseApplyReply(reply)) {
-                c.edt1->SetValue(setPoints->voltage);
-                c.edt2->SetValue(setPoints->current);
+                ShowReportedLevel(*c.edt1, setPoints->voltage);
+                ShowReportedLevel(*c.edt2, setPoints->current);
             }
             break;
         case cmd::MeasCurrQuery:
@@ -81,14 +82,14 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             ShowTrip(c.iLedRectangle2, IsOnReply(reply));
             break;
         case cmd::CurrProtQuery:
-            SetNumber(reply, [&](double v) { c.edt4->SetValue(v); });
+            SetNumber(reply, [&](double v) { ShowReportedLevel(*c.edt4, v); });
             break;
         case cmd::CurrProtMaxQuery:
-            SetNumber(reply, [&](double v) { c.edt4->SetMaxValue(v); });
+            SetNumber(reply, [&](double v) { ShowReportedMaximum(*c.edt4, v); });
             break;
         case cmd::CurrMaxQuery:
             SetNumber(reply, [&](double v) {
-                c.edt2->SetMaxValue(v);
+                ShowReportedMaximum(*c.edt2, v);
                 ShowLimitsCaption(c);
             });
             break;
@@ -99,10 +100,10 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             ShowTrip(c.iLedRectangle1, IsOnReply(reply));
             break;
         case cmd::VoltProtQuery:
-            SetNumber(reply, [&](double v) { c.edt3->SetValue(v); });
+            SetNumber(reply, [&](double v) { ShowReportedLevel(*c.edt3, v); });
             break;
         case cmd::VoltProtMaxQuery:
-            SetNumber(reply, [&](double v) { c.edt3->SetMaxValue(v); });
+            SetNumber(reply, [&](double v) { ShowReportedMaximum(*c.edt3, v); });
             break;
         case cmd::VoltRangQuery:
             c.stat1->SetPanelText(widgets::kRangePanel, QStringLiteral("Range: ") + replyText);
@@ -112,7 +113,7 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             break;
         case cmd::VoltMaxQuery:
             SetNumber(reply, [&](double v) {
-                c.edt1->SetMaxValue(v);
+                ShowReportedMaximum(*c.edt1, v);
                 ShowLimitsCaption(c);
             });
             break;

@@ -47,8 +47,12 @@ TForm5::TForm5(QWidget* parent)
     Label3->resize(width() - Label3->x() - 8, Label3->height());
 }
 
+void TForm5::CentreOver(const QWidget* owner) {
+    owner_ = owner;
+}
+
 void TForm5::showEvent(QShowEvent* event) {
-    const QWidget* owner = parentWidget();
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget() : owner_.data();
     QRect area;
     if (owner != nullptr) {
         area = owner->frameGeometry();

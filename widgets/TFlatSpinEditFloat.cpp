@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "widgets/FloatText.h"
+#include "widgets/FocusMove.h"
 #include "widgets/SpinEditLayout.h"
 #include "widgets/SpinKeyFilter.h"
 
@@ -227,14 +228,15 @@ bool TFlatSpinEditFloat::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
             return filterKey(static_cast<QKeyEvent*>(event));
         case QEvent::FocusIn:
-            if (!(QApplication::mouseButtons() & Qt::LeftButton)) {
+            if (widgets::FocusMovesBetweenControls(static_cast<QFocusEvent*>(event)->reason()) &&
+                !(QApplication::mouseButtons() & Qt::LeftButton)) {
                 // After the editor's own focus handling, which may move the caret.
                 QMetaObject::invokeMethod(editor_, &QLineEdit::selectAll, Qt::QueuedConnection);
             }
             refreshColors();
             break;
         case QEvent::FocusOut:
-            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            if (widgets::FocusMovesBetweenControls(static_cast<QFocusEvent*>(event)->reason())) {
                 focusLeft();
             }
             refreshColors();

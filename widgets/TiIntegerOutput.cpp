@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "widgets/FocusMove.h"
+
 TiIntegerOutput::TiIntegerOutput(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignCenter);
     resize(80, 32);
@@ -103,7 +105,7 @@ void TiIntegerOutput::keyPressEvent(QKeyEvent* event) {
 }
 
 void TiIntegerOutput::focusOutEvent(QFocusEvent* event) {
-    if (event->reason() != Qt::PopupFocusReason) {
+    if (widgets::FocusMovesBetweenControls(event->reason())) {
         Apply();
     }
     QLineEdit::focusOutEvent(event);

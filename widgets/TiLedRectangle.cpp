@@ -153,5 +153,6 @@ void TiLedRectangle::paintEvent(QPaintEvent*) {
     const int top = height() / 2 - textHeight / 2;
     const QRect textBox(box.left(), top, box.width(), height() / 2 + textHeight / 2 - top);
     painter.setPen(active_ ? centerLabelFontActiveColor_ : centerLabelFontInactiveColor_);
-    painter.drawText(textBox, alignment | wrap, centerLabelText_);
+    // Not clipped: for an odd text height the box is a row short of the text.
+    painter.drawText(textBox, alignment | wrap | Qt::TextDontClip, centerLabelText_);
 }

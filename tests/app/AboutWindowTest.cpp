@@ -22,7 +22,15 @@ TEST_F(AboutWindowTest, ShowsTheProgramAndEmptyInstrumentValuesBeforeAnyConnecti
     EXPECT_EQ(Form2->btn1->text(), "ok");
     EXPECT_TRUE(Form2->Label3->text().isEmpty());
     EXPECT_TRUE(Form2->Label4->text().isEmpty());
-    EXPECT_EQ(Form2->size(), QSize(411, 256));
+    // The outer size, frame included (the headless platform gives windows a 2-pixel frame).
+    EXPECT_EQ(Form2->frameGeometry().size(), QSize(411, 256));
+    // Only the title, the device row and the button have large fonts.
+    const std::pair<const QWidget*, int> fonts[] = {
+        {Form2->StaticText1, 32}, {Form2->Label1, 16}, {Form2->Label3, 16}, {Form2->btn1, 16},
+        {Form2->Label2, 11},      {Form2->Label4, 11}, {Form2->lbl4, 11}};
+    for (const auto& [control, pixels] : fonts) {
+        EXPECT_EQ(control->font().pixelSize(), pixels) << control->objectName().toStdString();
+    }
 }
 
 TEST_F(AboutWindowTest, OkAndLosingTheFocusBothCloseItAndItKeepsItsValues) {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
 #include "app/About.h"
@@ -73,12 +74,12 @@ TEST_F(EndToEndTest, ConnectReadsTheWholeStateAndConfirmsTheLink) {
     EXPECT_EQ(Form1->windowTitle(), "DC Power Supply      18.000V,3.000000A");
 
     // The instrument's defaults: 5 V, 1 A set, output off; OVP 39.6 V, OCP 3.3 A, both off.
-    // The levels are read before their maxima, so they arrive clamped to the edits' design
-    // bounds of 36 V and 3 A.
+    // The levels are read before their maxima, above the edits' design bounds of 36 V and
+    // 3 A, and are shown as reported once the maxima have raised the bounds.
     EXPECT_TRUE(Near(Form1->edt1->Value(), 5.0));
     EXPECT_TRUE(Near(Form1->edt2->Value(), 1.0));
-    EXPECT_NEAR(Form1->edt3->Value(), 36.0, 1e-4);
-    EXPECT_NEAR(Form1->edt4->Value(), 3.0, 1e-4);
+    EXPECT_EQ(Form1->edt3->Text(), "39.600");
+    EXPECT_EQ(Form1->edt4->Text(), "3.300");
     EXPECT_NEAR(Form1->edt1->MaxValue(), 18.0, 1e-4);
     EXPECT_NEAR(Form1->edt2->MaxValue(), 3.0, 1e-4);
     EXPECT_NEAR(Form1->edt3->MaxValue(), 39.6, 1e-4);
@@ -97,6 +98,24 @@ TEST_F(EndToEndTest, ConnectReadsTheWholeStateAndConfirmsTheLink) {
     ASSERT_TRUE(WaitFor([&] { return instrument->receivedLines().size() >= linesAtLink + 7; }));
     const std::vector<std::string> later = LinesReceived(*instrument);
     EXPECT_NE(std::find(later.begin() + 21, later.end(), ":MEAS:POW?"), later.end());
+}
+
+TEST_F(EndToEndTest, ProtectionSetButtonsSendTheLevelsTheInstrumentReported) {
+    ASSERT_TRUE(Near(Settings().ovpLevel, 39.6));
+    ASSERT_TRUE(Near(Settings().ocpLevel, 3.3));
+    ConnectAndWaitForTheLink();
+    ASSERT_EQ(Form1->edt3->Text(), "39.600");
+    ASSERT_EQ(Form1->edt4->Text(), "3.300");
+
+    QTest::mouseClick(Form1->SpeedButton3, Qt::LeftButton);
+    QTest::mouseClick(Form1->SpeedButton4, Qt::LeftButton);
+    const auto sent = [&](const std::string& line) {
+        const std::vector<std::string> lines = LinesReceived(*instrument);
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    ASSERT_TRUE(WaitFor([&] { return sent(":VOLT:PROT 39.6") && sent(":CURR:PROT 3.3"); }));
+    EXPECT_TRUE(Near(Settings().ovpLevel, 39.6));
+    EXPECT_TRUE(Near(Settings().ocpLevel, 3.3));
 }
 
 TEST_F(EndToEndTest, SetAndPresetsReachTheInstrumentAndReadBack) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include "app/PanelOptions.h"
 
 namespace {
@@ -23,6 +25,32 @@ TEST(PanelOptionsTest, ReadsTheCommandLine) {
         {{"psu-panel", "--port=/dev/ttyS1", "--simulate"}, false, true, false, "/dev/ttyS1", false},
         {{"psu-panel", "--port"}, false, false, false, "", true},
         {{"psu-panel", "--bogus"}, false, false, false, "", true},
+        // The toolkit's own options and their values pass through.
+        {{"psu-panel", "-platform", "offscreen"}, false, false, false, "", false},
+        {{"psu-panel", "--platform", "xcb", "--simulate"}, false, true, false, "", false},
+        {{"psu-panel", "-display", ":1", "-geometry", "+0+0", "--connect"},
+         false,
+         false,
+         true,
+         "",
+         false},
+        {{"psu-panel", "-qwindowgeometry", "665x400+0+0", "-reverse", "--port", "ttyS0"},
+         false,
+         false,
+         false,
+         "ttyS0",
+         false},
+        {{"psu-panel", "-style", "fusion", "-stylesheet", "a.qss", "--simulate"},
+         false,
+         true,
+         false,
+         "",
+         false},
+        {{"psu-panel", "-style=fusion", "--stylesheet=a.qss"}, false, false, false, "", false},
+        {{"psu-panel", "-platform"}, false, false, false, "", true},
+        {{"psu-panel", "-platform=offscreen"}, false, false, false, "", true},
+        {{"psu-panel", "-reverse=1"}, false, false, false, "", true},
+        {{"psu-panel", "-bogus"}, false, false, false, "", true},
     };
     for (const OptionsCase& c : cases) {
         const PanelOptions options = ParsePanelOptions(c.arguments);
@@ -40,6 +68,43 @@ TEST(PanelOptionsTest, UsageNamesEveryOption) {
     for (const char* option : {"--port", "--simulate", "--connect", "--help"}) {
         EXPECT_TRUE(usage.contains(option)) << option;
     }
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString output;  // standard output and error
+};
+
+ProgramRun RunPanel(const QStringList& arguments) {
+    QProcess panel;
+    panel.setProcessChannelMode(QProcess::MergedChannels);
+    panel.start(PSU_PANEL_PATH, arguments);
+    ProgramRun run;
+    if (!panel.waitForFinished(20000)) {
+        panel.kill();
+        panel.waitForFinished();
+        return run;
+    }
+    run.exitCode = panel.exitStatus() == QProcess::NormalExit ? panel.exitCode() : -1;
+    run.output = QString::fromLocal8Bit(panel.readAll());
+    return run;
+}
+
+TEST(PanelOptionsTest, TheProgramHandsToolkitOptionsOnAndRefusesUnknownOnes) {
+    const ProgramRun unknown = RunPanel({"-platform", "offscreen", "-bogus"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.output.contains("unknown option: -bogus")) << unknown.output.toStdString();
+    EXPECT_TRUE(unknown.output.contains("Usage: psu-panel")) << unknown.output.toStdString();
+
+    const ProgramRun help = RunPanel({"-platform", "offscreen", "-style", "fusion", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.output.startsWith("Usage: psu-panel")) << help.output.toStdString();
+
+    // The toolkit itself reads the platform name: one that does not exist stops it, naming it.
+    const ProgramRun platform = RunPanel({"-platform", "no-such-platform"});
+    EXPECT_NE(platform.exitCode, 0);
+    EXPECT_FALSE(platform.output.contains("unknown option")) << platform.output.toStdString();
+    EXPECT_TRUE(platform.output.contains("no-such-platform")) << platform.output.toStdString();
 }
 
 }  // namespace

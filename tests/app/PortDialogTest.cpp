@@ -1,6 +1,8 @@
 // The port dialog against a fake list of ports.
+#include <QtTest/qtestspontaneevent.h>
 #include <QComboBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -50,6 +52,27 @@ TEST_F(PortDialogTest, OpensOnTheComponentsSettingsAndNoLeavesThemAlone) {
     EXPECT_EQ(comm.StopBits(), TStopBits::_1);
     // "No" put the lists back on the component's values.
     EXPECT_EQ(dialog.cbb3->currentIndex(), 0);
+}
+
+TEST_F(PortDialogTest, RestoringTheOpenDialogKeepsTheOperatorsChoices) {
+    OpenAndAnswer(
+        [&] {
+            dialog.cbb1->setCurrentIndex(0);  // COM1, not yet confirmed
+            dialog.cbb2->setCurrentIndex(12);
+            ports = QStringList{"COM3"};  // a list built again would differ
+            // Minimised and restored: the window system shows it again by itself.
+            // (Delivered straight to the handler: sending an event marks it as the program's.)
+            QShowEvent restored;
+            QSpontaneKeyEvent::setSpontaneous(&restored);
+            static_cast<QObject&>(dialog).event(&restored);
+            EXPECT_EQ(dialog.cbb1->count(), 2);
+            EXPECT_EQ(dialog.cbb1->currentText(), "COM1");
+            EXPECT_EQ(dialog.cbb2->currentIndex(), 12);
+            EXPECT_EQ(comm.CommName(), "COM7");
+            EXPECT_EQ(comm.BaudRate(), 9600u);
+        },
+        dialog.btn1);
+    EXPECT_EQ(comm.CommName(), "COM7");
 }
 
 TEST_F(PortDialogTest, YesAppliesTheChosenSettings) {

@@ -35,6 +35,11 @@ TEST_F(StartupTest, CreatesTheFiveWindowsInOrderHiddenWithTheMainWindowFirst) {
     EXPECT_EQ(Form3->windowTitle(), "RS232 Config");
     EXPECT_EQ(Form6->windowTitle(), "Save File Selection");
     EXPECT_EQ(Form1->size(), QSize(665, 400));
+    // The measurement and setpoint groups have 16-pixel fonts; "Output" keeps the window's.
+    EXPECT_EQ(Form1->font().pixelSize(), 11);
+    EXPECT_EQ(Form1->grp1->font().pixelSize(), 16);
+    EXPECT_EQ(Form1->grp2->font().pixelSize(), 16);
+    EXPECT_EQ(Form1->grp3->font().pixelSize(), 11);
     // The lists exist from the main window's creation on; the timer runs from the start.
     EXPECT_TRUE(SessionListsExist());
     EXPECT_TRUE(Form1->cmd_timer->isActive());

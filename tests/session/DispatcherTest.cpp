@@ -2,7 +2,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "scpi/CommandId.h"
 #include "scpi/Scpi.h"
 #include "tests/session/DispatcherRig.h"
 
@@ -230,6 +232,74 @@ TEST_F(DispatcherTest, LastSyncReplyConfirmsTheLinkAfterItsTick) {
     receive("30\n");
     EXPECT_EQ(connectionEvents, (std::vector<std::string>{"error", "ok"}));
     EXPECT_DOUBLE_EQ(edt3.MaxValue(), 30);
+}
+
+// Synchronisation reads each level before its maximum: a level above the edit's design bound
+// arrives clamped and is shown as reported once its maximum raises the bound.
+TEST_F(DispatcherTest, RaisedBoundShowsTheLevelItClampedAsReported) {
+    struct Step {
+        CommandId id;      // a reply to this command, or with 0 the operator typing
+        const char* text;  // the reply, or what the operator types
+        TFlatSpinEditFloat* typedInto = nullptr;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        const TFlatSpinEditFloat* edit;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"OVP level above 36",
+         {{cmd::VoltProtQuery, "39.6\n"}, {cmd::VoltProtMaxQuery, "39.6\n"}},
+         &edt3,
+         "39.600"},
+        {"OCP level above 3",
+         {{cmd::CurrProtQuery, "3.3\n"}, {cmd::CurrProtMaxQuery, "3.3\n"}},
+         &edt4,
+         "3.300"},
+        {"level still above the raised bound",
+         {{cmd::VoltProtQuery, "39.6\n"}, {cmd::VoltProtMaxQuery, "38\n"}},
+         &edt3,
+         "38.000"},
+        {"level inside the bound",
+         {{cmd::VoltProtQuery, "20\n"}, {cmd::VoltProtMaxQuery, "39.6\n"}},
+         &edt3,
+         "20.000"},
+        {"bound lowered: the text stays",
+         {{cmd::VoltProtQuery, "39.6\n"}, {cmd::VoltProtMaxQuery, "30\n"}},
+         &edt3,
+         "36.000"},
+        {"operator typed in between",
+         {{cmd::CurrProtQuery, "3.3\n"}, {0, "2.5", &edt4}, {cmd::CurrProtMaxQuery, "3.3\n"}},
+         &edt4,
+         "2.5"},
+        {"set voltage",
+         {{cmd::ApplyQuery, "40.000,3.500\n"}, {cmd::VoltMaxQuery, "45\n"}},
+         &edt1,
+         "40.000"},
+        {"set current",
+         {{cmd::ApplyQuery, "40.000,3.500\n"}, {cmd::CurrMaxQuery, "4\n"}},
+         &edt2,
+         "3.500"},
+    };
+    for (const Case& c : cases) {
+        for (auto [edit, max] :
+             {std::pair{&edt1, 36.0}, {&edt2, 3.0}, {&edt3, 36.0}, {&edt4, 3.0}}) {
+            edit->SetMaxValue(max);
+        }
+        for (const Step& step : c.steps) {
+            if (step.typedInto != nullptr) {
+                step.typedInto->SetText(step.text);
+                continue;
+            }
+            recordCommand(step.id);
+            receive(step.text);
+        }
+        EXPECT_EQ(c.edit->Text(), c.shown) << c.name;
+    }
+    // The edit still clamps what is written into it.
+    edt3.SetValue(50);
+    EXPECT_EQ(edt3.Text(), "36.000");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The float spin edit: value in the text, clamping, stepping, key filter, focus loss, look.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QSignalSpy>
@@ -267,6 +269,39 @@ TEST_F(FocusedVoltageBox, EnteringSelectsAllAndTurnsTheBoxWhite) {
     const QImage focused = box->grab().toImage();
     EXPECT_EQ(focused.pixel(1, 1), qRgb(255, 255, 255));
     EXPECT_EQ(focused.pixel(0, 0), QColor(160, 150, 131).rgb());  // the border line
+}
+
+// Switching to another program and back, or opening the box's own context menu, takes the
+// focus away and gives it back without the operator leaving the box.
+TEST_F(FocusedVoltageBox, FocusThatComesBackIsNotLeavingNorEntering) {
+    box->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(box->hasFocus());
+    box->SetText("40");
+    editorOf()->end(false);  // caret after the typing, nothing selected
+
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    EXPECT_EQ(box->Text(), "40");
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTRY_VERIFY(box->hasFocus());
+    QCoreApplication::processEvents();  // a selection would be made after the focus event
+    EXPECT_EQ(box->Text(), "40");
+    EXPECT_TRUE(editorOf()->selectedText().isEmpty()) << editorOf()->selectedText().toStdString();
+
+    for (const QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
+        QFocusEvent menu(type, Qt::PopupFocusReason);
+        QApplication::sendEvent(editorOf(), &menu);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(box->Text(), "40");
+    EXPECT_TRUE(editorOf()->selectedText().isEmpty()) << editorOf()->selectedText().toStdString();
+
+    other->setFocus(Qt::TabFocusReason);  // leaving for another control clamps
+    QTRY_VERIFY(other->hasFocus());
+    EXPECT_EQ(box->Text(), "36.000");
 }
 
 TEST(FlatSpinEditLook, HeightFollowsTheFont) {

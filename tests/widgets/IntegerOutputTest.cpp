@@ -90,6 +90,9 @@ TEST_F(SlotBox, LeavingApplies) {
     TypeAtEnd("0");
     LoseFocus(Qt::PopupFocusReason);  // its own context menu opening is not leaving
     EXPECT_EQ(box.Value(), 7);
+    LoseFocus(Qt::ActiveWindowFocusReason);  // nor is switching to another program
+    EXPECT_EQ(box.Value(), 7);
+    EXPECT_EQ(box.text(), "70");
     LoseFocus(Qt::TabFocusReason);
     EXPECT_EQ(box.Value(), 70);
     EXPECT_EQ(box.text(), "70");

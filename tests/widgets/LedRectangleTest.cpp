@@ -1,6 +1,7 @@
 // The lamp's fill, edge, reflection and caption, read back from its pixels.
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QTest>
 
 #include "PaintCounter.h"
@@ -131,6 +132,60 @@ TEST_F(OvpLamp, BlankCaptionDrawsNothing) {
     for (const char* blank : {"   ", " \t "}) {
         lamp.SetCenterLabelText(blank);
         EXPECT_EQ(Painted(lamp), none) << '"' << blank << '"';
+    }
+}
+
+// The rows holding ink (pixels unlike the background) between columns left and right.
+struct InkRows {
+    int top = -1;
+    int bottom = -1;
+    int Height() const { return top < 0 ? 0 : bottom - top + 1; }
+};
+
+InkRows InkRowsOf(const QImage& image, QRgb background, int left, int right) {
+    InkRows rows;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = left; x < right; ++x) {
+            if (image.pixel(x, y) != background) {
+                rows.top = rows.top < 0 ? y : rows.top;
+                rows.bottom = y;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+TEST_F(OvpLamp, TallCaptionIsDrawnWholeAndCentred) {
+    // Full blocks fill the font's whole line height, so any clipping of the caption box
+    // shows as a missing row of ink above or below. Both odd and even heights are tried.
+    const QString blocks = QStringLiteral("\u2588\u2588");
+    lamp.resize(41, 60);
+    lamp.SetBevelStyle(TiBorderStyle::ibsNone);
+    lamp.SetCenterLabelText(blocks);
+    for (int pixels = 13; pixels <= 24; ++pixels) {
+        QFont font = lamp.font();
+        font.setPixelSize(pixels);
+        lamp.SetCenterLabelFont(font);
+        const QImage image = Painted(lamp);
+        const QRgb background = image.pixel(1, 1);
+        const InkRows drawn = InkRowsOf(image, background, 7, 34);
+
+        // The same text drawn freely, far from any edge.
+        QImage free(100, 100, QImage::Format_ARGB32_Premultiplied);
+        free.fill(background);
+        {
+            QPainter painter(&free);
+            painter.setFont(font);
+            painter.setPen(Qt::white);
+            painter.drawText(QPoint(10, 60), blocks);
+        }
+        const InkRows whole = InkRowsOf(free, background, 0, free.width());
+        ASSERT_GT(whole.Height(), pixels / 2) << pixels;
+        EXPECT_EQ(drawn.Height(), whole.Height()) << "pixel size " << pixels;
+        // Centred: the rows left free above and below differ by one at most.
+        EXPECT_LE(std::abs(drawn.top - (lamp.height() - 1 - drawn.bottom)), 1)
+            << "pixel size " << pixels << ": " << drawn.top << ".." << drawn.bottom;
     }
 }
 
