@@ -374,7 +374,7 @@ TEST_F(TCommOnPty, AComponentWithoutAWakeDescriptorRefusesToOpenAPort) {
     auto deaf = std::make_unique<TComm>();
     limit.Restore();
 
-    UseInstrumentSettings(*deaf);
+    ConfigurePanelLine(*deaf);
     const struct {
         std::string name;
         const char* message;
