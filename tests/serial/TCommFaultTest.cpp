@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "serial/PanelLine.h"
 #include "serial/TComm.h"
 #include "tests/serial/FailingAllocation.h"
-#include "tests/serial/InstrumentSettings.h"
-#include "tests/serial/PtyPair.h"
+#include "tests/support/PtyPair.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ class TCommFaults : public ::testing::Test {
   protected:
     void SetUp() override {
         Application()->errors.clear();
-        UseInstrumentSettings(comm);
+        ConfigurePanelLine(comm);
         comm.SetCommName(pty.SlaveName());
     }
 

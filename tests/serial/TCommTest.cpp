@@ -20,7 +20,7 @@
 #include "platform/SerialLineSettings.h"
 #include "serial/PanelLine.h"
 #include "serial/TComm.h"
-#include "tests/serial/PtyPair.h"
+#include "tests/support/PtyPair.h"
 
 namespace {
 
@@ -374,7 +374,7 @@ TEST_F(TCommOnPty, AComponentWithoutAWakeDescriptorRefusesToOpenAPort) {
     auto deaf = std::make_unique<TComm>();
     limit.Restore();
 
-    UseInstrumentSettings(*deaf);
+    ConfigurePanelLine(*deaf);
     const struct {
         std::string name;
         const char* message;
