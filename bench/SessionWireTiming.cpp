@@ -1,7 +1,8 @@
-// Wire timing of a session against the simulated instrument: synchronisation and 60 poll
-// commands, in real time. For every pair of consecutive lines on the wire it sets the
-// measured gap beside the least the pacing allows, and prints both per command with the
-// overall ratio. It fails when any line came earlier than the pacing allows.
+// Wire timing of the program's session against the simulated instrument: the main window
+// as start-up creates it connects, then synchronisation and 60 poll commands, in real time. For
+// every pair of consecutive lines on the wire it sets the measured gap beside the least the pacing
+// allows, and prints both per command with the overall ratio. It fails when any line came earlier
+// than the pacing allows.
 //
 // Least gap after a line, from what the program waits (its own pauses) and what it must
 // wait for (the instrument's answer, then the reader's interval time-out):
@@ -9,7 +10,7 @@
 //               + 10 ms dispatcher pause + 100 ms before the next line
 //   unanswered: sender's pause after its last line + 500 ms timer + 100 ms before the line
 
-#include <QApplication>
+#include <QAction>
 #include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
@@ -17,14 +18,17 @@
 #include <string>
 #include <vector>
 
+#include "app/Startup.h"
+#include "app/TApplication.h"
+#include "app/Unit1.h"
 #include "scpi/CommandCatalogue.h"
 #include "scpi/Scpi.h"
+#include "serial/TComm.h"
 #include "sim/SimulatedInstrument.h"
-#include "tests/session/DispatcherRig.h"
+#include "tests/support/SyncList.h"
 
 namespace {
 
-constexpr std::size_t kSyncCommands = 21;
 constexpr std::size_t kPollCommands = 60;
 constexpr double kToleranceMs = 1.0;  // the instrument stamps lines when it reads them
 
@@ -80,7 +84,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
 
     sim::SimulatedInstrument instrument{sim::SimOptions{}};
     std::string error;
@@ -88,26 +92,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot start the simulated instrument: %s\n", error.c_str());
         return 2;
     }
-    DispatcherRig rig(false);
-    rig.cm1.OnReceiveData = [&rig](TComm*, const char* bytes, std::uint16_t count) {
-        DispatchReply(rig.controls, bytes, count);
-    };
-    rig.cm1.SetCommName(instrument.slavePath());
-    rig.cm1.StartComm();
-    SessionPhase = kSessionSynchronising;
-    rig.tick();
+    const QString port = QString::fromStdString(instrument.slavePath());
+    CreateWindows(app, port, port);
+    Form1->show();
+    // After the first showing has reset the session, as a click would come.
+    QTimer::singleShot(0, Form1->act_connect, &QAction::trigger);
 
-    const std::size_t wanted = kSyncCommands + kPollCommands + 1;  // the gap after the 60th
+    const std::size_t wanted = kSyncCommandCount + kPollCommands + 1;  // the gap after the 60th
     if (!RunUntil([&] { return instrument.receivedLines().size() >= wanted; }, 120000)) {
         std::fprintf(stderr, "the session stalled after %zu lines\n",
                      instrument.receivedLines().size());
         return 2;
     }
-    rig.cm1.StopComm();
+    Form1->cm1->StopComm();
     const auto lines = instrument.receivedLines();
     const auto answers = instrument.answersSent();
-    const double readIntervalMs = rig.cm1.ReadIntervalTimeout();
-    const std::uint32_t baud = rig.cm1.BaudRate();
+    const double readIntervalMs = Form1->cm1->ReadIntervalTimeout();
+    const std::uint32_t baud = Form1->cm1->BaudRate();
+    app.DestroyForms();
 
     std::map<std::string, Totals> byCommand;
     Totals all;
@@ -146,7 +148,7 @@ int main(int argc, char** argv) {
     }
 
     std::printf("Wire timing at %u baud, read interval %.0f ms: %zu sync + %zu poll commands\n",
-                baud, readIntervalMs, kSyncCommands, kPollCommands);
+                baud, readIntervalMs, kSyncCommandCount, kPollCommands);
     std::printf("%-20s %5s %14s %14s %8s %12s\n", "after line", "gaps", "measured ms", "least ms",
                 "ratio", "min slack ms");
     for (const auto& [text, t] : byCommand) {

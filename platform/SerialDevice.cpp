@@ -243,7 +243,7 @@ ReadResult SerialDevice::Read(char* buffer, std::size_t capacity, const Event& s
         if (waits[1].revents & POLLIN) {
             const ssize_t got = read(fd_, buffer + count, capacity - count);
             if (got > 0) {
-                std::size_t kept = static_cast<std::size_t>(got);
+                auto kept = static_cast<std::size_t>(got);
                 if (discardNulls_.load()) {
                     char* first = buffer + count;
                     kept = static_cast<std::size_t>(std::remove(first, first + kept, '\0') - first);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/SerialDevice.h"
-#include "serial/TComm.h"
+#include "serial/CommEnums.h"
 
 struct CommProperties {
     std::string commName = "COM2";

@@ -13,6 +13,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "serial/CommEnums.h"
+
 class QSocketNotifier;
 class TComm;
 
@@ -20,17 +22,6 @@ class TComm;
 class ECommsError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
-};
-
-enum class TParity { None = 0, Odd = 1, Even = 2, Mark = 3, Space = 4 };
-enum class TStopBits { _1 = 0, _1_5 = 1, _2 = 2 };
-enum class TByteSize { _5 = 0, _6 = 1, _7 = 2, _8 = 3 };
-enum class TDtrControl { DtrEnable = 0, DtrDisable = 1, DtrHandshake = 2 };
-enum class TRtsControl {
-    RtsEnable = 0,
-    RtsDisable = 1,
-    RtsHandshake = 2,
-    RtsTransmissionAvailable = 3
 };
 
 // Events, raised on the GUI thread. Buffer is followed by one zero byte and is valid only

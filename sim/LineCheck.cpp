@@ -1,7 +1,5 @@
 #include "sim/LineCheck.h"
 
-#include <termios.h>
-
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -44,10 +42,9 @@ std::optional<int> baudOf(speed_t speed) {
 
 }  // namespace
 
-bool applyLineSettings(int fd, const LineSettings& line) {
+bool setLineInTermios(termios& tio, const LineSettings& line) {
     const std::optional<speed_t> speed = speedOf(line.baud);
-    termios tio{};
-    if (!speed || tcgetattr(fd, &tio) != 0) {
+    if (!speed) {
         return false;
     }
     cfmakeraw(&tio);
@@ -65,14 +62,10 @@ bool applyLineSettings(int fd, const LineSettings& line) {
     if (line.stopBits == 2) {
         tio.c_cflag |= CSTOPB;
     }
-    return tcsetattr(fd, TCSANOW, &tio) == 0;
+    return true;
 }
 
-std::optional<LineSettings> readLineSettings(int fd) {
-    termios tio{};
-    if (tcgetattr(fd, &tio) != 0) {
-        return std::nullopt;
-    }
+std::optional<LineSettings> lineFromTermios(const termios& tio) {
     const std::optional<int> baud = baudOf(cfgetospeed(&tio));
     if (!baud) {
         return std::nullopt;
@@ -96,6 +89,26 @@ std::optional<LineSettings> readLineSettings(int fd) {
     line.parity = (tio.c_cflag & PARENB) == 0 ? 'N' : ((tio.c_cflag & PARODD) != 0 ? 'O' : 'E');
     line.stopBits = (tio.c_cflag & CSTOPB) != 0 ? 2 : 1;
     return line;
+}
+
+bool clientLineGarbles(const std::optional<LineSettings>& client, const LineSettings& configured) {
+    return !client || *client != configured;
+}
+
+bool applyLineSettings(int fd, const LineSettings& line) {
+    termios tio{};
+    if (tcgetattr(fd, &tio) != 0 || !setLineInTermios(tio, line)) {
+        return false;
+    }
+    return tcsetattr(fd, TCSANOW, &tio) == 0;
+}
+
+std::optional<LineSettings> readLineSettings(int fd) {
+    termios tio{};
+    if (tcgetattr(fd, &tio) != 0) {
+        return std::nullopt;
+    }
+    return lineFromTermios(tio);
 }
 
 std::string garbleBytes(std::string_view bytes, std::uint32_t& state) {

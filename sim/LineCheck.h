@@ -3,6 +3,8 @@
 // one set of termios settings, so the instrument can read the rate and frame the client
 // chose and tell whether they match its own.
 
+#include <termios.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,6 +13,16 @@
 #include "sim/SimOptions.h"
 
 namespace sim {
+
+// Raw mode with the given rate and frame in a terminal's settings; false for a rate the
+// simulator does not know.
+bool setLineInTermios(termios& tio, const LineSettings& line);
+// The rate and frame in a terminal's settings; nothing for a rate the simulator does not
+// know.
+std::optional<LineSettings> lineFromTermios(const termios& tio);
+// Whether a client on the client's line hears the instrument's answers garbled: any
+// difference in rate or frame, or a line that could not be read, garbles them.
+bool clientLineGarbles(const std::optional<LineSettings>& client, const LineSettings& configured);
 
 // Raw mode with the given rate and frame; false if the terminal refuses.
 bool applyLineSettings(int fd, const LineSettings& line);

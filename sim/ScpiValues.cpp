@@ -106,7 +106,7 @@ std::string formatFixed3(double value) {
     if (ec != std::errc()) {
         return "0.000";  // only for values beyond 1e60, which no setting can reach
     }
-    return std::string(buffer.data(), ptr);
+    return {buffer.data(), ptr};
 }
 
 std::string formatSigned(long value) {

@@ -229,8 +229,7 @@ void SimulatedInstrument::handleLine(const std::string& line, SteadyTime arrival
     }
     std::vector<OutgoingPart> parts =
         shapeAnswer(*answer + "\n", faults, faultRandom_, garbleState_);
-    const std::optional<LineSettings> client = readLineSettings(pty_->master());
-    if (!client || *client != configured) {
+    if (clientLineGarbles(readLineSettings(pty_->master()), configured)) {
         for (OutgoingPart& part : parts) {
             part.bytes = garbleBytes(part.bytes, garbleState_);
         }

@@ -1,8 +1,7 @@
 // psu-sim: runs one simulated power supply on a pseudo-terminal until SIGINT or SIGTERM,
 // printing the device to open.
 
-#include <signal.h>
-
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <string>

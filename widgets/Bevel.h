@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QRect>
 
-#include "widgets/TiSevenSegmentAnalog.h"
+#include "widgets/DisplayStyles.h"
 
 class QPainter;
 

@@ -50,7 +50,7 @@ std::optional<double> ParseFloatText(const QString& text, const QLocale& locale)
 
 namespace {
 
-QString WithSeparator(std::string text, const QLocale& locale) {
+QString WithSeparator(const std::string& text, const QLocale& locale) {
     QString result = QString::fromStdString(text);
     result.replace(QLatin1Char('.'), locale.decimalPoint());
     return result;
@@ -127,11 +127,11 @@ QString FormatFloatText(double value, TFloatFormat format, int precision, int di
         return ScientificText(number, static_cast<int>(number.digits.size()), false, 0, locale);
     }
     RoundToDigits(number, number.exponent + digits);
-    const QString fixed = WithSeparator(FixedText(number, digits), locale);
+    QString fixed = WithSeparator(FixedText(number, digits), locale);
     if (format == TFloatFormat::ffFixed) {
         return fixed;
     }
-    const QString grouped = Grouped(fixed, locale);
+    QString grouped = Grouped(fixed, locale);
     if (format == TFloatFormat::ffNumber) {
         return grouped;
     }

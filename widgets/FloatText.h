@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "widgets/TFlatSpinEditFloat.h"  // TFloatFormat
+#include "widgets/FloatFormat.h"
 
 namespace widgets {
 

@@ -9,7 +9,7 @@
 
 #include "widgets/SevenSegmentGlyphs.h"
 
-#include "widgets/TiSevenSegmentAnalog.h"
+#include "widgets/DisplayStyles.h"
 
 namespace widgets {
 

@@ -22,7 +22,7 @@ SpinEditLayout LayoutSpinEdit(QSize size) {
 }
 
 QRect StepGlyphBox(const QRect& button) {
-    return QRect(button.left() + (button.width() - 5) / 2, button.top() + 2, 5, 3);
+    return {button.left() + (button.width() - 5) / 2, button.top() + 2, 5, 3};
 }
 
 }  // namespace widgets

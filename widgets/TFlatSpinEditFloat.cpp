@@ -33,7 +33,7 @@ TFlatSpinEditFloat::TFlatSpinEditFloat(QWidget* parent)
     editor_->setText(
         widgets::FormatFloatText(0, TFloatFormat::ffFixed, precision_, digits_, QLocale()));
     applyAutoHeight();
-    resize(sizeHint());
+    resize(TFlatSpinEditFloat::sizeHint());  // this class's own: runs while constructing
     refreshColors();
 }
 

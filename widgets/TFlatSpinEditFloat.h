@@ -7,9 +7,9 @@
 #include <functional>
 #include <optional>
 
-class QLineEdit;
+#include "widgets/FloatFormat.h"
 
-enum class TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
+class QLineEdit;
 
 class TFlatSpinEditFloat : public QWidget {
     Q_OBJECT

@@ -39,7 +39,7 @@ QRect TStatusBar::PanelRect(int index) const {
     const int width =
         last ? std::max(panels_[static_cast<size_t>(index)].Width, this->width() - left)
              : panels_[static_cast<size_t>(index)].Width;
-    return QRect(left, 0, width, height());
+    return {left, 0, width, height()};
 }
 
 void TStatusBar::SetTag(int tag) {

@@ -6,7 +6,7 @@
 
 TiLedRectangle::TiLedRectangle(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(sizeHint());
+    resize(TiLedRectangle::sizeHint());  // this class's own: runs while constructing
 }
 
 QSize TiLedRectangle::sizeHint() const {
@@ -114,7 +114,7 @@ QColor TiLedRectangle::fillColor() const {
         return activeColor_;
     }
     if (autoInactiveColor_) {
-        return QColor(activeColor_.red() / 3, activeColor_.green() / 3, activeColor_.blue() / 3);
+        return {activeColor_.red() / 3, activeColor_.green() / 3, activeColor_.blue() / 3};
     }
     return inactiveColor_;
 }

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "widgets/TiSevenSegmentAnalog.h"  // TiBorderStyle
+#include "widgets/DisplayStyles.h"
 
 enum class TiAlignmentHorizontal { iahCenter, iahLeft, iahRight };
 

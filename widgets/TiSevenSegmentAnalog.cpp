@@ -14,7 +14,7 @@ namespace {
 constexpr double kLargestValue = 1e15;
 
 QColor DividedBy3(const QColor& color) {
-    return QColor(color.red() / 3, color.green() / 3, color.blue() / 3);
+    return {color.red() / 3, color.green() / 3, color.blue() / 3};
 }
 
 void FillShape(QPainter& painter, const QPolygon& polygon, const QColor& color) {
@@ -184,7 +184,7 @@ void TiSevenSegmentAnalog::changed() {
 
 void TiSevenSegmentAnalog::applyAutoSize() {
     if (autoSize_) {
-        setFixedSize(sizeHint());
+        setFixedSize(TiSevenSegmentAnalog::sizeHint());  // also runs while constructing
     }
 }
 

@@ -6,8 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
-enum class TiLeadingStyle { ilsNone, ilsZeros, ilsSpaces };
-enum class TiBorderStyle { ibsNone, ibsRaised, ibsLowered };
+#include "widgets/DisplayStyles.h"
 
 class TiSevenSegmentAnalog : public QWidget {
     Q_OBJECT

@@ -1,8 +1,4 @@
 // Which controls are usable after each connection action.
-#include <fcntl.h>
-#include <pty.h>
-#include <unistd.h>
-
 #include <QAction>
 #include <QGroupBox>
 
@@ -10,31 +6,11 @@
 #include "serial/TComm.h"
 #include "session/SessionState.h"
 #include "tests/app/AppFixture.h"
+#include "tests/support/PtyPair.h"
 #include "widgets/TStatusBar.h"
 #include "widgets/TToolImageButton.h"
 
 namespace {
-
-// A pseudo-terminal whose slave the serial component can open; nothing answers.
-class SilentLine {
-  public:
-    SilentLine() {
-        char name[256] = {};
-        if (openpty(&master_, &slave_, name, nullptr, nullptr) == 0) {
-            path_ = name;
-        }
-    }
-    ~SilentLine() {
-        close(slave_);
-        close(master_);
-    }
-    const std::string& Path() const { return path_; }
-
-  private:
-    int master_ = -1;
-    int slave_ = -1;
-    std::string path_;
-};
 
 enum Tri { Off, On, Same };
 
@@ -49,9 +25,9 @@ struct StateRow {
 using ConnectionStatesTest = AppFixture;
 
 TEST_F(ConnectionStatesTest, EachActionLeavesTheControlsAsTabulated) {
-    SilentLine line;
-    ASSERT_FALSE(line.Path().empty());
-    Form1->cm1->SetCommName(line.Path());
+    PtyPair line;  // nothing answers
+    ASSERT_FALSE(line.SlaveName().empty());
+    Form1->cm1->SetCommName(line.SlaveName());
     Form1->show();
     // The range button shows once the range has been reported; only a disconnect hides it.
     Form1->btn20->setVisible(true);
@@ -93,8 +69,8 @@ TEST_F(ConnectionStatesTest, EachActionLeavesTheControlsAsTabulated) {
 }
 
 TEST_F(ConnectionStatesTest, ConnectOpensThePortAndStartsSynchronising) {
-    SilentLine line;
-    Form1->cm1->SetCommName(line.Path());
+    PtyPair line;  // nothing answers
+    Form1->cm1->SetCommName(line.SlaveName());
     Form1->show();
     Form1->act_connect->trigger();
     EXPECT_TRUE(Form1->cm1->IsOpen());

@@ -13,6 +13,7 @@
 #include "serial/TComm.h"
 #include "session/Unit5.h"
 #include "tests/app/PanelFixture.h"
+#include "tests/support/SyncList.h"
 #include "widgets/TFlatSpinEditFloat.h"
 #include "widgets/TStateImage.h"
 #include "widgets/TStatusBar.h"
@@ -41,17 +42,7 @@ TEST_F(EndToEndTest, ConnectReadsTheWholeStateAndConfirmsTheLink) {
     instrument->setLoadOhms(5);
     ConnectAndWaitForTheLink();
 
-    const std::vector<std::string> expectedSync = {":SYST:REM",        "*CLS",
-                                                   ":SYST:VERS?",      "*IDN?",
-                                                   ":SYST:MEM?",       ":OUTP?",
-                                                   ":APPL?",           ":MEAS?",
-                                                   ":VOLT:PROT?",      ":VOLT:PROT:STAT? ",
-                                                   ":VOLT:PROT:TRIP?", ":MEAS:CURR?",
-                                                   ":CURR:PROT?",      ":CURR:PROT:STAT?",
-                                                   ":CURR:PROT:TRIP?", ":VOLT:RANG?",
-                                                   ":STAT:OPER?",      ":CURR? MAX",
-                                                   ":CURR:PROT? MAX",  ":VOLT? MAX",
-                                                   ":VOLT:PROT? MAX"};
+    const std::vector<std::string> expectedSync = SyncLines();
     const std::vector<std::string> lines = LinesReceived(*instrument);
     ASSERT_GE(lines.size(), expectedSync.size());
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 21), expectedSync);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/scpi/CommaLocale.h"
+#include "tests/support/CommaLocale.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "scpi/Com_rw.h"
 #include "scpi/Scpi.h"
 #include "serial/TComm.h"
-#include "tests/scpi/PtyLink.h"
+#include "tests/support/PtyPair.h"
 
 namespace {
 
@@ -153,10 +153,10 @@ TEST_P(SenderPacing, ClosedPortStillSleepsAndRecords) {
 
 TEST_P(SenderPacing, BytesOnTheWire) {
     const PacingCase& c = GetParam();
-    PtyLink link;
-    ASSERT_TRUE(link.ok());
+    PtyPair link{PtySlave::Raw};
+    ASSERT_TRUE(link.IsOpen());
     TComm comm;
-    comm.SetCommName(link.slavePath());
+    comm.SetCommName(link.SlaveName());
     comm.SetBaudRate(c.baud);
     comm.StartComm();
     SendCommand(comm, c.id, c.param);
@@ -165,7 +165,7 @@ TEST_P(SenderPacing, BytesOnTheWire) {
     // A marker line after the case shows that nothing else was written before it.
     SendCommand(comm, 0x1701);
     const std::string expected = c.wire + ":MEAS?\n";
-    EXPECT_EQ(link.read(expected.size(), 5s), expected);
+    EXPECT_EQ(link.ReceiveWithin(expected.size(), 5s), expected);
     comm.StopComm();
 }
 
@@ -190,17 +190,17 @@ TEST(SendSystLocal, WritesLocalWithAllowance) {
 TEST(WriteLine, LongLineIsSentWhole) {
     platform::VirtualClock clock;
     platform::ScopedClockOverride override(clock);
-    PtyLink link;
-    ASSERT_TRUE(link.ok());
+    PtyPair link{PtySlave::Raw};
+    ASSERT_TRUE(link.IsOpen());
     TComm comm;
-    comm.SetCommName(link.slavePath());
+    comm.SetCommName(link.SlaveName());
     comm.StartComm();
     std::string text(300, 'x');
     for (std::size_t i = 0; i < text.size(); ++i) {
         text[i] = static_cast<char>('a' + i % 26);
     }
     EXPECT_TRUE(WriteLine(comm, text.data(), static_cast<std::uint16_t>(text.size())));
-    EXPECT_EQ(link.read(text.size() + 1, 5s), text + "\n");
+    EXPECT_EQ(link.ReceiveWithin(text.size() + 1, 5s), text + "\n");
     EXPECT_EQ(clock.sleeps(), (std::vector<std::uint32_t>{100}));
     comm.StopComm();
 }

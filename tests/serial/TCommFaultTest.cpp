@@ -19,7 +19,7 @@
 #include "serial/PanelLine.h"
 #include "serial/TComm.h"
 #include "tests/serial/FailingAllocation.h"
-#include "tests/serial/PtyPair.h"
+#include "tests/support/PtyPair.h"
 
 namespace {
 

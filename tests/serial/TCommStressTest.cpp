@@ -16,7 +16,7 @@
 
 #include "serial/PanelLine.h"
 #include "serial/TComm.h"
-#include "tests/serial/PtyPair.h"
+#include "tests/support/PtyPair.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "platform/SerialLineSettings.h"
 #include "serial/PanelLine.h"
 #include "serial/TComm.h"
-#include "tests/serial/PtyPair.h"
+#include "tests/support/PtyPair.h"
 
 namespace {
 

@@ -6,16 +6,15 @@
 
 #include "scpi/Scpi.h"
 #include "session/CommandQueue.h"
-#include "tests/scpi/PtyLink.h"
 #include "tests/session/SchedulerRig.h"
+#include "tests/support/PtyPair.h"
+#include "tests/support/SyncList.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-const CommandId kSyncOrder[] = {0x3900, 0x0100, 0x3B01, 0x0401, 0x3801, 0x1801, 0x0C02,
-                                0x1701, 0x2202, 0x2001, 0x2101, 0x1501, 0x1C02, 0x1A01,
-                                0x1B01, 0x2301, 0x2801, 0x1E03, 0x1C03, 0x2503, 0x2203};
+const std::vector<CommandId> kSyncOrder = SyncOrder();
 
 const char* const kPollTexts[] = {":OUTP?", ":CURR:PROT:TRIP?", ":VOLT:PROT:TRIP?",
                                   ":MEAS?", ":MEAS:CURR?",      ":MEAS:POW?"};
@@ -24,8 +23,8 @@ class SchedulerTest : public ::testing::Test, public SchedulerRig {
   protected:
     // Opens cm1 on a pseudo-terminal so a test can read the lines the ticks write.
     void openPort() {
-        ASSERT_TRUE(link.ok());
-        cm1.SetCommName(link.slavePath());
+        ASSERT_TRUE(link.IsOpen());
+        cm1.SetCommName(link.SlaveName());
         cm1.StartComm();
     }
     void startPolling() {
@@ -33,7 +32,7 @@ class SchedulerTest : public ::testing::Test, public SchedulerRig {
         LinkConfirmed = 1;
     }
 
-    PtyLink link;
+    PtyPair link{PtySlave::Raw};
 };
 
 TEST_F(SchedulerTest, SynchronisationShowsOneDotPerCommandAndEndsInPolling) {
@@ -82,7 +81,7 @@ TEST_F(SchedulerTest, QueuedCommandsGoBeforeTheNextPollWithTheirArguments) {
     const std::string expected =
         ":OUTP?\n:CURR:PROT:TRIP?\n:VOLT:PROT:TRIP?\n:MEAS?\n"
         ":VOLT:RANG LOW\n:VOLT:RANG?\n:APPL 1.2,0.5\n:APPL?\n:MEAS:CURR?\n";
-    EXPECT_EQ(link.read(expected.size(), 5s), expected);
+    EXPECT_EQ(link.ReceiveWithin(expected.size(), 5s), expected);
     EXPECT_TRUE(UserQueue->isEmpty());
     EXPECT_TRUE(UserQueueArgs->isEmpty());
 }
@@ -97,7 +96,7 @@ TEST_F(SchedulerTest, MergedCommandKeepsTheOlderPlaceWithTheNewerArgument) {
     tick();
     tick();
     const std::string expected = ":APPL 2,0.5\n:APPL?\n:OUTP ON\n:OUTP?\n:OUTP?\n";
-    EXPECT_EQ(link.read(expected.size(), 5s), expected);
+    EXPECT_EQ(link.ReceiveWithin(expected.size(), 5s), expected);
 }
 
 TEST_F(SchedulerTest, CommandsQueuedDuringSynchronisationFollowTheLastSyncCommand) {

@@ -11,22 +11,11 @@
 #include "session/CommandQueue.h"
 #include "sim/SimulatedInstrument.h"
 #include "tests/session/DispatcherRig.h"
+#include "tests/support/SyncList.h"
 
 namespace {
 
-const std::vector<std::string> kSyncLines = {
-    ":SYST:REM",        "*CLS",
-    ":SYST:VERS?",      "*IDN?",
-    ":SYST:MEM?",       ":OUTP?",
-    ":APPL?",           ":MEAS?",
-    ":VOLT:PROT?",      ":VOLT:PROT:STAT? ",
-    ":VOLT:PROT:TRIP?", ":MEAS:CURR?",
-    ":CURR:PROT?",      ":CURR:PROT:STAT?",
-    ":CURR:PROT:TRIP?", ":VOLT:RANG?",
-    ":STAT:OPER?",      ":CURR? MAX",
-    ":CURR:PROT? MAX",  ":VOLT? MAX",
-    ":VOLT:PROT? MAX",
-};
+const std::vector<std::string> kSyncLines = SyncLines();
 
 const std::vector<std::string> kPollLines = {":OUTP?", ":CURR:PROT:TRIP?", ":VOLT:PROT:TRIP?",
                                              ":MEAS?", ":MEAS:CURR?",      ":MEAS:POW?"};

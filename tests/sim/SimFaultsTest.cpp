@@ -5,8 +5,8 @@
 
 #include <map>
 
-#include "SimSession.h"
 #include "sim/AnswerFaults.h"
+#include "tests/sim/SimSession.h"
 
 namespace {
 

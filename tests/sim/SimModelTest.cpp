@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "SimSession.h"
+#include "tests/sim/SimSession.h"
 
 namespace {
 

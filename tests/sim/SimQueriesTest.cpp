@@ -5,7 +5,7 @@
 
 #include <regex>
 
-#include "SimSession.h"
+#include "tests/sim/SimSession.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "PtyClient.h"
 #include "sim/SimulatedInstrument.h"
+#include "tests/support/PtyClient.h"
 
 namespace simtest {
 

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "PtyClient.h"
 #include "sim/SimOptions.h"
+#include "tests/support/PtyClient.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "PtyClient.h"
+#include "tests/support/PtyClient.h"
 
 #include <fcntl.h>
 #include <poll.h>

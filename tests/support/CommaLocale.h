@@ -1,7 +1,7 @@
 #pragma once
 // Switches the C library and Qt to a comma-decimal German locale for one test, so number
 // formatting that wrongly follows the locale shows up as "5,5". The C library locale is
-// looked up in PSU_TEST_LOCALE_DIR (built by the tests' CMake) and then in the system's.
+// looked up in PSU_TEST_LOCALE_DIR (built by tests/support) and then in the system's.
 
 #include <QLocale>
 #include <clocale>
