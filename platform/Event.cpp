@@ -14,7 +14,12 @@ std::unique_ptr<Event> Event::Create() {
     if (fd < 0) {
         return nullptr;
     }
-    return std::unique_ptr<Event>(new Event(fd));
+    try {
+        return std::unique_ptr<Event>(new Event(fd));
+    } catch (...) {
+        close(fd);  // out of memory for the object: the descriptor must not stay behind
+        throw;
+    }
 }
 
 Event::~Event() {

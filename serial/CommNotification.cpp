@@ -27,6 +27,12 @@ void CommNotificationQueue::ClearWake() {
     }
 }
 
+void CommNotificationQueue::Wake() {
+    if (wake_) {
+        wake_->Set();
+    }
+}
+
 std::unique_ptr<CommNotification> CommNotificationQueue::Take() {
     std::lock_guard lock(mutex_);
     if (queue_.empty()) {

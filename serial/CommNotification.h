@@ -35,6 +35,9 @@ class CommNotificationQueue {
     // takes until the queue is empty.
     int WakeDescriptor() const { return wake_ ? wake_->Descriptor() : -1; }
     void ClearWake();
+    // Wakes the GUI thread again although the queue may not have turned non-empty: for a
+    // round of taking that ends before the queue is empty.
+    void Wake();
 
     // From any thread; false when the notification could not be queued.
     bool Post(std::unique_ptr<CommNotification> notification);

@@ -6,7 +6,10 @@
 
 ReadThread::ReadThread(platform::SerialDevice& device, const platform::Event& closeEvent,
                        CommNotificationQueue* notifyTarget)
-    : device_(device), closeEvent_(closeEvent), notifyTarget_(notifyTarget) {}
+    : device_(device),
+      closeEvent_(closeEvent),
+      notifyTarget_(notifyTarget),
+      thread_([this] { Execute(); }) {}
 
 void ReadThread::Execute() {
     // Incoming bytes must not wait behind the GUI thread's work.

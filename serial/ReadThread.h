@@ -15,15 +15,14 @@ class SerialDevice;
 class ReadThread {
   public:
     // The device and event must outlive the thread; notifications go to notifyTarget.
+    // Throws std::system_error (or std::bad_alloc) when no thread can be had.
     ReadThread(platform::SerialDevice& device, const platform::Event& closeEvent,
                CommNotificationQueue* notifyTarget);
     ReadThread(const ReadThread&) = delete;
     ReadThread& operator=(const ReadThread&) = delete;
 
-    // Throws std::system_error when no thread can be had.
-    void Start() {
-        thread_.Start([this] { Execute(); });
-    }
+    // Lets the thread, created parked with the object, run.
+    void Start() { thread_.Start(); }
     void Wait() { thread_.Wait(); }
 
     // Bytes asked for by each read.

@@ -11,16 +11,19 @@
 TComm::TComm(QObject* parent) : QObject(parent), state_(std::make_unique<State>()) {
     state_->notifications = std::make_unique<CommNotificationQueue>();
     // The notification target: the queue's wake descriptor, watched on this object's thread.
+    // Without a descriptor there is no target, and StartComm refuses to open a port.
     if (state_->notifications->WakeDescriptor() >= 0) {
-        auto* wake = new QSocketNotifier(state_->notifications->WakeDescriptor(),
-                                         QSocketNotifier::Read, this);
-        connect(wake, &QSocketNotifier::activated, this, &TComm::DrainNotifications);
+        wakeNotifier_ = std::make_unique<QSocketNotifier>(state_->notifications->WakeDescriptor(),
+                                                          QSocketNotifier::Read);
+        connect(wakeNotifier_.get(), &QSocketNotifier::activated, this, &TComm::DrainNotifications);
     }
 }
 
 TComm::~TComm() {
     // Workers still running would outlive the device and this object.
     StopComm();
+    // The notifier goes before the descriptor it watches, which closes with the queue.
+    wakeNotifier_.reset();
 }
 
 bool TComm::IsOpen() const {
@@ -36,60 +39,71 @@ void TComm::StartComm() {
     if (s.device) {
         throw ECommsError("This serial port already opened");
     }
-    platform::OpenError openError = platform::OpenError::None;
-    auto device = platform::SerialDevice::Open(s.properties.commName, openError);
-    switch (openError) {
-        case platform::OpenError::None:
-            break;
-        case platform::OpenError::CannotOpen:
-            throw ECommsError("Error opening serial port");
-        case platform::OpenError::NotCharacterDevice:
-            throw ECommsError("File handle is not a comm handle ");
-        case platform::OpenError::NotTerminal:
-            throw ECommsError("Cannot setup comm buffer");
-    }
-
-    s.device = std::move(device);
-    s.device->PurgeReceive();
-    s.device->PurgeTransmit();
-    s.sendQueueEmpty.store(true);
-    ApplyTimeouts();
-    ApplyLineSettings();
-
-    s.closeEvent = platform::Event::Create();
-    if (!s.closeEvent) {
-        s.device.reset();
-        throw ECommsError("Unable to create event");
-    }
-
-    auto reader = std::make_unique<ReadThread>(*s.device, *s.closeEvent, s.notifications.get());
+    // Everything is built in these locals and handed to the component only once every step
+    // succeeded; on any failure they close again in reverse order, so the component stays
+    // closed. A step that runs out of memory fails with that step's message.
+    const char* failure = "Error opening serial port";
     try {
-        reader->Start();
-    } catch (const std::system_error&) {
-        s.closeEvent.reset();
-        s.device.reset();
-        throw ECommsError("Unable to create read thread");
-    }
-    s.reader = std::move(reader);
-
-    std::unique_ptr<WriteThread> writer;
-    try {
-        auto queue = WriteQueue::Create(s.sendQueueEmpty);
-        if (queue) {
-            writer = std::make_unique<WriteThread>(*s.device, *s.closeEvent, s.notifications.get(),
-                                                   std::move(queue), s.sendQueueEmpty);
-            writer->Start();
+        platform::OpenError openError = platform::OpenError::None;
+        std::unique_ptr<platform::SerialDevice> device =
+            platform::SerialDevice::Open(s.properties.commName, openError);
+        switch (openError) {
+            case platform::OpenError::None:
+                break;
+            case platform::OpenError::CannotOpen:
+                throw ECommsError("Error opening serial port");
+            case platform::OpenError::NotCharacterDevice:
+                throw ECommsError("File handle is not a comm handle ");
+            case platform::OpenError::NotTerminal:
+                throw ECommsError("Cannot setup comm buffer");
         }
-    } catch (const std::system_error&) {
-        writer.reset();
+
+        failure = "Cannot setup comm buffer";
+        device->PurgeReceive();
+        device->PurgeTransmit();
+        s.sendQueueEmpty.store(true);
+        device->SetTimeouts(ToTimeouts(s.properties));
+        device->ApplyLineSettings(ToLineSettings(s.properties));
+
+        failure = "Unable to create event";
+        std::unique_ptr<platform::Event> closeEvent = platform::Event::Create();
+        // A port whose notifications could never reach this thread is not opened either.
+        if (!closeEvent || s.notifications->WakeDescriptor() < 0) {
+            throw ECommsError(failure);
+        }
+
+        // Both workers exist, parked, before either runs: a writer that cannot be had never
+        // lets the reader deliver bytes from a port that then failed to open.
+        failure = "Unable to create read thread";
+        std::unique_ptr<ReadThread> reader;
+        try {
+            reader = std::make_unique<ReadThread>(*device, *closeEvent, s.notifications.get());
+        } catch (const std::system_error&) {
+            throw ECommsError(failure);
+        }
+
+        failure = "Unable to create write thread";
+        std::unique_ptr<WriteQueue> queue = WriteQueue::Create(s.sendQueueEmpty);
+        if (!queue) {
+            throw ECommsError(failure);
+        }
+        std::unique_ptr<WriteThread> writer;
+        try {
+            writer = std::make_unique<WriteThread>(*device, *closeEvent, s.notifications.get(),
+                                                   std::move(queue), s.sendQueueEmpty);
+        } catch (const std::system_error&) {
+            throw ECommsError(failure);
+        }
+
+        s.device = std::move(device);
+        s.closeEvent = std::move(closeEvent);
+        s.reader = std::move(reader);
+        s.writer = std::move(writer);
+    } catch (const std::bad_alloc&) {
+        throw ECommsError(failure);
     }
-    if (!writer) {
-        StopWorkers();
-        s.closeEvent.reset();
-        s.device.reset();
-        throw ECommsError("Unable to create write thread");
-    }
-    s.writer = std::move(writer);
+    s.reader->Start();
+    s.writer->Start();
 }
 
 void TComm::StopComm() {
@@ -143,10 +157,20 @@ std::uint32_t TComm::GetModemState() {
 }
 
 void TComm::DrainNotifications() {
-    state_->notifications->ClearWake();
-    while (std::unique_ptr<CommNotification> notification = state_->notifications->Take()) {
+    CommNotificationQueue& queue = *state_->notifications;
+    queue.ClearWake();
+    while (std::unique_ptr<CommNotification> notification = queue.Take()) {
         // The buffer belongs to the notification and is released after the event returns.
-        CommWndProc(*notification);
+        try {
+            CommWndProc(*notification);
+        } catch (...) {
+            // A handler's error ends that handler only. It goes on to the application, which
+            // shows errors escaping an event; the notifications behind it are raised in the
+            // next round, for which the wake is set again: a post to a queue that is not
+            // empty does not set it.
+            queue.Wake();
+            throw;
+        }
     }
 }
 

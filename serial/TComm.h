@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 
+class QSocketNotifier;
 class TComm;
 
 // The only error the component raises: StartComm failing, with one of seven messages.
@@ -130,4 +131,6 @@ class TComm : public QObject {
     void StopWorkers();
 
     std::unique_ptr<State> state_;
+    // Watches the notification queue's wake descriptor; none when it could not be had.
+    std::unique_ptr<QSocketNotifier> wakeNotifier_;
 };

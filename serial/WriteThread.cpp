@@ -11,7 +11,8 @@ WriteThread::WriteThread(platform::SerialDevice& device, const platform::Event& 
       closeEvent_(closeEvent),
       notifyTarget_(notifyTarget),
       queue_(std::move(queue)),
-      sendQueueEmpty_(sendQueueEmpty) {}
+      sendQueueEmpty_(sendQueueEmpty),
+      thread_([this] { Execute(); }) {}
 
 bool WriteThread::Queue(WriteItem item) {
     return queue_->Post(std::move(item));

@@ -18,17 +18,16 @@ class SerialDevice;
 
 class WriteThread {
   public:
-    // The device, event and flag must outlive the thread.
+    // The device, event and flag must outlive the thread. Throws std::system_error (or
+    // std::bad_alloc) when no thread can be had.
     WriteThread(platform::SerialDevice& device, const platform::Event& closeEvent,
                 CommNotificationQueue* notifyTarget, std::unique_ptr<WriteQueue> queue,
                 std::atomic<bool>& sendQueueEmpty);
     WriteThread(const WriteThread&) = delete;
     WriteThread& operator=(const WriteThread&) = delete;
 
-    // Throws std::system_error when no thread can be had.
-    void Start() {
-        thread_.Start([this] { Execute(); });
-    }
+    // Lets the thread, created parked with the object, run.
+    void Start() { thread_.Start(); }
     void Wait() { thread_.Wait(); }
     // False once the writer has ended.
     bool Queue(WriteItem item);

@@ -109,6 +109,37 @@ int OpenDescriptorCount() {
     return count;
 }
 
+// Lowers the descriptor limit so that only `spare` more descriptors can be opened, until
+// Restore() or the end of the scope.
+class DescriptorLimit {
+  public:
+    explicit DescriptorLimit(int spare) {
+        const int lowestFree = dup(0);
+        if (lowestFree < 0 || getrlimit(RLIMIT_NOFILE, &original_) != 0) {
+            return;
+        }
+        close(lowestFree);
+        rlimit tight = original_;
+        tight.rlim_cur = static_cast<rlim_t>(lowestFree + spare);
+        applied_ = setrlimit(RLIMIT_NOFILE, &tight) == 0;
+    }
+    ~DescriptorLimit() { Restore(); }
+    DescriptorLimit(const DescriptorLimit&) = delete;
+    DescriptorLimit& operator=(const DescriptorLimit&) = delete;
+
+    bool Applied() const { return applied_; }
+    void Restore() {
+        if (applied_) {
+            setrlimit(RLIMIT_NOFILE, &original_);
+            applied_ = false;
+        }
+    }
+
+  private:
+    rlimit original_{};
+    bool applied_ = false;
+};
+
 }  // namespace
 
 TEST_F(TCommOnPty, StartFailuresRaiseTheirMessageAndLeaveNothingOpen) {
@@ -317,27 +348,51 @@ TEST_F(TCommOnPty, DestroyingAnOpenComponentStopsItAndFreesTheDevice) {
 
 TEST_F(TCommOnPty, NoDescriptorForTheCloseEventRaisesUnableToCreateEvent) {
     // Allow exactly one more descriptor: the device gets it, the close event cannot.
-    const int lowestFree = dup(0);
-    ASSERT_GE(lowestFree, 0);
-    close(lowestFree);
-    rlimit original{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &original), 0);
-    rlimit tight = original;
-    tight.rlim_cur = static_cast<rlim_t>(lowestFree) + 1;
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    DescriptorLimit limit(1);
+    ASSERT_TRUE(limit.Applied());
     std::string message;
     try {
         comm.StartComm();
     } catch (const ECommsError& error) {
         // Restored first: the sanitizers need a descriptor to check the exception object.
-        setrlimit(RLIMIT_NOFILE, &original);
+        limit.Restore();
         message = error.what();
     }
-    setrlimit(RLIMIT_NOFILE, &original);
+    limit.Restore();
 
     EXPECT_EQ(message, "Unable to create event");
     EXPECT_FALSE(comm.IsOpen());
     comm.StartComm();  // the device was closed again
+    ExpectLinkWorks(comm, pty);
+}
+
+TEST_F(TCommOnPty, AComponentWithoutAWakeDescriptorRefusesToOpenAPort) {
+    // No descriptor free while the component is made: its notifications could never wake
+    // this thread.
+    DescriptorLimit limit(0);
+    ASSERT_TRUE(limit.Applied());
+    auto deaf = std::make_unique<TComm>();
+    limit.Restore();
+
+    ConfigurePanelLine(*deaf);
+    const struct {
+        std::string name;
+        const char* message;
+    } cases[] = {
+        {pty.SlaveName(), "Unable to create event"},
+        {"ttyNoSuchPort", "Error opening serial port"},  // the checks keep their order
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int descriptorsBefore = OpenDescriptorCount();
+        deaf->SetCommName(c.name);
+        EXPECT_EQ(StartError(*deaf), c.message);
+        EXPECT_FALSE(deaf->IsOpen());
+        EXPECT_EQ(OpenDescriptorCount(), descriptorsBefore);
+    }
+    // The device was closed again and is free for a component that can deliver.
+    deaf.reset();
+    comm.StartComm();
     ExpectLinkWorks(comm, pty);
 }
 
