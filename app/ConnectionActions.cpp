@@ -3,12 +3,15 @@
 #include <QAction>
 
 #include "app/ConnectionStates.h"
+#include "app/LinkSupervision.h"
 #include "app/Unit1.h"
 #include "platform/Clock.h"
 #include "scpi/Scpi.h"
 #include "serial/TComm.h"
 #include "session/Scheduler.h"
 #include "session/SessionState.h"
+#include "widgets/StatusPanels.h"
+#include "widgets/TStatusBar.h"
 
 namespace {
 
@@ -24,6 +27,7 @@ constexpr std::uint32_t kPauseBeforeCloseMs = 10;
 void TForm1::act_connectExecute() {
     cm1->StopComm();
     cm1->StartComm();  // an error here ends the action and is shown to the operator
+    linkSupervision_->SessionStarting();
     SessionPhase = kSessionSynchronising;
     ApplyConnectionState(ConnectionState::Synchronising, *this);
     act_cmd_timer->trigger();
@@ -38,12 +42,29 @@ void TForm1::act_disconnectExecute() {
     cm1->StopComm();
     ApplyStatusAndGroupsOf(ConnectionState::Disconnected, *this);
     LinkConfirmed = 0;
+    linkSupervision_->SessionEnded();
 }
 
 void TForm1::act_connect_okExecute() {
     ApplyConnectionState(ConnectionState::Connected, *this);
+    linkSupervision_->LinkShownConfirmed();
 }
 
 void TForm1::act_connect_errorExecute() {
     ApplyConnectionState(ConnectionState::LinkFailed, *this);
+}
+
+bool TForm1::TryConnectQuietly() {
+    try {
+        act_connectExecute();
+        return true;
+    } catch (const ECommsError&) {
+        return false;
+    }
+}
+
+void TForm1::ShowLinkConfirmed() {
+    const ConnectionRow& row = RowOf(ConnectionState::Connected);
+    stat1->SetPanelText(widgets::kLinkPanel, row.panel0);
+    stat1->SetTag(row.tag);
 }

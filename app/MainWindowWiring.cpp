@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "app/About.h"
+#include "app/LinkSupervision.h"
 #include "app/TApplication.h"
 #include "app/Unit1.h"
 #include "controls/OperatorActions.h"
@@ -42,6 +43,10 @@ void TForm1::FillControls() {
     controls_.edt4 = edt4;
     controls_.btn20 = btn20;
     controls_.stat1 = stat1;
+
+    linkSupervision_ = new LinkSupervision(
+        controls_, {[this] { return TryConnectQuietly(); }, [this] { ShowLinkConfirmed(); }}, this);
+    controls_.linkHealth = &linkSupervision_->Health();
 }
 
 void TForm1::OnAction(QAction* action, std::function<void()> handler) {
@@ -55,7 +60,8 @@ void TForm1::BindHandlers() {
     OnAction(act_connect_ok, [this] { act_connect_okExecute(); });
     OnAction(act_connect_error, [this] { act_connect_errorExecute(); });
     OnAction(act_cmd_timer, [this] { SchedulerTick(controls_); });
-    connect(cmd_timer, &QTimer::timeout, act_cmd_timer, &QAction::trigger);
+    // The timer's tick, unlike a reply's, tells the link's health a reply is missing.
+    connect(cmd_timer, &QTimer::timeout, this, [this] { cmd_timerTimer(controls_); });
 
     connect(btn16, &QToolButton::clicked, act_connect, &QAction::trigger);
     connect(btn1, &QToolButton::clicked, act_disconnect, &QAction::trigger);
@@ -69,6 +75,11 @@ void TForm1::BindHandlers() {
 
     cm1->OnReceiveData = [this](TComm* sender, const char* buffer, std::uint16_t length) {
         cm1ReceiveData(sender, buffer, length);
+    };
+    cm1->OnRequestHangup = [this](TComm*) {
+        if (!closed_) {
+            linkSupervision_->LineLost();
+        }
     };
     stat1->OnDrawPanel = [this](TStatusBar* bar, QPainter& canvas, int panel, const QRect& rect) {
         stat1DrawPanel(bar, canvas, panel, rect);

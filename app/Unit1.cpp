@@ -39,6 +39,7 @@ TForm1::~TForm1() {
     // having been closed (start-up error, tests) still must not leave workers running.
     if (cm1 != nullptr) {
         cm1->OnReceiveData = nullptr;
+        cm1->OnRequestHangup = nullptr;
         cm1->StopComm();
     }
     if (Form1 == this) {

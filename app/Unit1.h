@@ -13,6 +13,7 @@
 
 class QAction;
 class QCloseEvent;
+class LinkSupervision;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -44,6 +45,8 @@ class TForm1 : public QWidget {
 
     // What the device session and the operator controls read and write.
     const SessionControls& Controls() const { return controls_; }
+    // Whether the picture is live, and the watch for a lost port.
+    LinkSupervision& Supervision() const { return *linkSupervision_; }
 
     // Non-visual components.
     TComm* cm1 = nullptr;
@@ -157,8 +160,13 @@ class TForm1 : public QWidget {
     void act_disconnectExecute();
     void act_connect_okExecute();
     void act_connect_errorExecute();
+    // act_connect without its error message: false when the port cannot be opened.
+    bool TryConnectQuietly();
+    // Panel 0 and the tag while the link is confirmed.
+    void ShowLinkConfirmed();
 
     SessionControls controls_;
+    LinkSupervision* linkSupervision_ = nullptr;  // child of this window
     TForm2* about_ = nullptr;
     TForm3* portDialog_ = nullptr;
     TForm6* slotDialog_ = nullptr;

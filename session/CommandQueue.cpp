@@ -1,5 +1,8 @@
 #include "session/CommandQueue.h"
 
+#include <cstring>
+
+#include "scpi/CommandCatalogue.h"
 #include "session/SessionState.h"
 
 bool QueueUserCommand(int id, const QString& argument,
@@ -16,4 +19,17 @@ bool QueueUserCommand(int id, const QString& argument,
         UserQueueArgs->append(followUpArgument);
     }
     return true;
+}
+
+int DropUserCommands() {
+    int settings = 0;
+    for (const QString& idText : *UserQueue) {
+        const CommandRow* row = FindCommand(static_cast<CommandId>(idText.toInt()));
+        const bool query = row == nullptr || row->firstLine == nullptr ||
+                           std::strchr(row->firstLine, '?') != nullptr;
+        settings += query ? 0 : 1;
+    }
+    UserQueue->clear();
+    UserQueueArgs->clear();
+    return settings;
 }

@@ -11,3 +11,8 @@
 // follow-up (id with its own argument) are appended and the result is true.
 bool QueueUserCommand(int id, const QString& argument,
                       const std::vector<std::pair<int, QString>>& followUps = {});
+
+// Empties UserQueue and UserQueueArgs, so nothing the operator asked for before is sent
+// later. Returns how many of the removed entries were the operator's own settings; the
+// read-back queries that follow them are not counted.
+int DropUserCommands();

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "scpi/CommandCatalogue.h"
 #include "scpi/Scpi.h"
+#include "session/LinkHealth.h"
 #include "session/PictureIndices.h"
 #include "session/ReplyParsing.h"
 #include "session/ReportedLevel.h"
@@ -30,10 +31,16 @@ namespace {
 // the next line.
 constexpr std::uint32_t kPauseAfterReplyMs = 10;
 
-void SetNumber(std::string_view reply, const auto& setter) {
-    if (const auto value = ParseNumberReply(reply)) {
+ReplyReading Read(bool parsed) {
+    return parsed ? ReplyReading::NumberParsed : ReplyReading::NumberUnparsed;
+}
+
+ReplyReading SetNumber(std::string_view reply, const auto& setter) {
+    const auto value = ParseNumberReply(reply);
+    if (value) {
         setter(static_cast<double>(*value));
     }
+    return Read(value.has_value());
 }
 
 void ShowTrip(TiLedRectangle* lamp, bool tripped) {
@@ -46,8 +53,9 @@ void ShowLimitsCaption(const SessionControls& c) {
     c.mainWindow->setWindowTitle(LimitsCaption(c.edt1->MaxValue(), c.edt2->MaxValue()));
 }
 
-void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
-                const QString& replyText) {
+// Returns how the reply was read, for the link's health: only numbers can fail to parse.
+ReplyReading ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
+                        const QString& replyText) {
     switch (id) {
         case cmd::IdnQuery:
             c.stat1->SetPanelText(widgets::kDevicePanel,
@@ -58,17 +66,15 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             if (const auto setPoints = ParseApplyReply(reply)) {
                 ShowReportedLevel(*c.edt1, setPoints->voltage);
                 ShowReportedLevel(*c.edt2, setPoints->current);
+                return ReplyReading::NumberParsed;
             }
-            break;
+            return ReplyReading::NumberUnparsed;
         case cmd::MeasCurrQuery:
-            SetNumber(reply, [&](double v) { c.isvnsgmntnlg2->SetValue(v); });
-            break;
+            return SetNumber(reply, [&](double v) { c.isvnsgmntnlg2->SetValue(v); });
         case cmd::MeasPowQuery:
-            SetNumber(reply, [&](double v) { c.iSevenSegmentAnalog1->SetValue(v); });
-            break;
+            return SetNumber(reply, [&](double v) { c.iSevenSegmentAnalog1->SetValue(v); });
         case cmd::MeasQuery:
-            SetNumber(reply, [&](double v) { c.isvnsgmntnlg1->SetValue(v); });
-            break;
+            return SetNumber(reply, [&](double v) { c.isvnsgmntnlg1->SetValue(v); });
         case cmd::OutpQuery: {
             const bool on = IsOnReply(reply);
             c.ildrctngl1->SetActive(on);
@@ -82,17 +88,14 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             ShowTrip(c.iLedRectangle2, IsOnReply(reply));
             break;
         case cmd::CurrProtQuery:
-            SetNumber(reply, [&](double v) { ShowReportedLevel(*c.edt4, v); });
-            break;
+            return SetNumber(reply, [&](double v) { ShowReportedLevel(*c.edt4, v); });
         case cmd::CurrProtMaxQuery:
-            SetNumber(reply, [&](double v) { ShowReportedMaximum(*c.edt4, v); });
-            break;
+            return SetNumber(reply, [&](double v) { ShowReportedMaximum(*c.edt4, v); });
         case cmd::CurrMaxQuery:
-            SetNumber(reply, [&](double v) {
+            return SetNumber(reply, [&](double v) {
                 ShowReportedMaximum(*c.edt2, v);
                 ShowLimitsCaption(c);
             });
-            break;
         case cmd::VoltProtStatQuery:
             c.img1->SetShowState(IsOnReply(reply) ? kSwitchPictureOn : kSwitchPictureOff);
             break;
@@ -100,11 +103,9 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             ShowTrip(c.iLedRectangle1, IsOnReply(reply));
             break;
         case cmd::VoltProtQuery:
-            SetNumber(reply, [&](double v) { ShowReportedLevel(*c.edt3, v); });
-            break;
+            return SetNumber(reply, [&](double v) { ShowReportedLevel(*c.edt3, v); });
         case cmd::VoltProtMaxQuery:
-            SetNumber(reply, [&](double v) { ShowReportedMaximum(*c.edt3, v); });
-            break;
+            return SetNumber(reply, [&](double v) { ShowReportedMaximum(*c.edt3, v); });
         case cmd::VoltRangQuery:
             c.stat1->SetPanelText(widgets::kRangePanel, QStringLiteral("Range: ") + replyText);
             c.btn20->SetImageIndex(reply == "LOW\n" ? pictures::kToolbarWordHigh
@@ -112,22 +113,23 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
             c.btn20->setVisible(true);
             break;
         case cmd::VoltMaxQuery:
-            SetNumber(reply, [&](double v) {
+            return SetNumber(reply, [&](double v) {
                 ShowReportedMaximum(*c.edt1, v);
                 ShowLimitsCaption(c);
             });
-            break;
         case cmd::StatOperQuery:
             if (const auto status = ParseOperationStatusReply(reply)) {
                 ShowTrip(c.iLedRectangle1, (*status & kOperStatusOvpTripped) != 0);
                 ShowTrip(c.iLedRectangle2, (*status & kOperStatusOcpTripped) != 0);
+                return ReplyReading::NumberParsed;
             }
-            break;
+            return ReplyReading::NumberUnparsed;
         case cmd::SystMemQuery:
             if (const auto slot = ParseMemoryReply(reply)) {
                 c.Form6_iIntegerOutput1->SetValue(*slot);
+                return ReplyReading::NumberParsed;
             }
-            break;
+            return ReplyReading::NumberUnparsed;
         case cmd::SystVersQuery:
             c.stat1->SetPanelText(widgets::kScpiPanel, QStringLiteral("SCPI Version ") + replyText);
             c.Form2_Label4->setText(replyText);
@@ -135,6 +137,7 @@ void ApplyReply(const SessionControls& c, CommandId id, std::string_view reply,
         default:
             break;  // the reply only moves the scheduler on
     }
+    return ReplyReading::Text;
 }
 
 }  // namespace
@@ -151,8 +154,12 @@ void DispatchReply(const SessionControls& controls, const char* bytes, std::uint
         return;
     }
     CurrentCommand.awaitReply = 0;
-    ApplyReply(controls, id, reply,
-               QString::fromLatin1(reply.data(), static_cast<qsizetype>(reply.size())));
+    const ReplyReading reading =
+        ApplyReply(controls, id, reply,
+                   QString::fromLatin1(reply.data(), static_cast<qsizetype>(reply.size())));
+    if (controls.linkHealth != nullptr) {
+        controls.linkHealth->ReplyReceived(reply, reading);
+    }
     platform::Sleep(kPauseAfterReplyMs);
     controls.act_cmd_timer->trigger();
     // The last synchronisation reply confirms the link, after the tick it ran.

@@ -25,7 +25,7 @@ enum ToolbarPicture : int {
 enum StatusPicture : int {
     kStatusPartedPlug = 0,  // not connected
     kStatusJoinedPlug = 1,  // link confirmed
-    kStatusRedCross = 2,    // not used
+    kStatusRedCross = 2,    // the link's health warns: lost, silent or unreadable
     kStatusPictureCount
 };
 

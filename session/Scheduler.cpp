@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "scpi/Scpi.h"
+#include "session/LinkHealth.h"
 #include "session/SessionState.h"
 #include "session/Unit5.h"
 
@@ -116,6 +117,13 @@ void FillSyncList() {
 
 void FillPollList() {
     Fill(*PollList, kPollCommands);
+}
+
+void cmd_timerTimer(const SessionControls& controls) {
+    if (controls.linkHealth != nullptr) {
+        controls.linkHealth->CommandUnanswered();
+    }
+    controls.act_cmd_timer->trigger();
 }
 
 void SchedulerTick(const SessionControls& controls) {

@@ -9,6 +9,10 @@
 // act_cmd_timer's handler: one tick on the GUI thread.
 void SchedulerTick(const SessionControls& controls);
 
+// cmd_timer's tick handler: the command sent last got no reply within 500 ms. Tells the
+// link's health, then executes act_cmd_timer.
+void cmd_timerTimer(const SessionControls& controls);
+
 // Replace SyncList and PollList by the synchronisation and polling commands.
 void FillSyncList();
 void FillPollList();

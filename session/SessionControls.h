@@ -7,6 +7,7 @@ class QAction;
 class QLabel;
 class QTimer;
 class QWidget;
+class LinkHealth;
 class TComm;
 class TFlatSpinEditFloat;
 class TForm5;
@@ -29,6 +30,9 @@ struct SessionControls {
     QAction* act_cmd_timer = nullptr;
     QAction* act_connect_ok = nullptr;
     QAction* act_connect_error = nullptr;
+
+    // Told of every reply and of every tick the timer started; optional, sends nothing.
+    LinkHealth* linkHealth = nullptr;
 
     // The progress window shown while synchronising and during a recall read-back.
     TForm5* Form5 = nullptr;

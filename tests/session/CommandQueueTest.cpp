@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "scpi/CommandId.h"
 #include "session/SessionState.h"
 
 namespace {
@@ -33,6 +34,23 @@ TEST_F(CommandQueueTest, MergesIntoTheFirstEqualEntryOnly) {
     EXPECT_FALSE(QueueUserCommand(14337, "z"));
     EXPECT_EQ(*UserQueue, (QStringList{"1792", "14337", "2304", "14337"}));
     EXPECT_EQ(*UserQueueArgs, (QStringList{"1", "z", "2", ""}));
+}
+
+TEST_F(CommandQueueTest, DropCountsTheOperatorsSettingsNotTheirReadBacks) {
+    EXPECT_EQ(DropUserCommands(), 0);
+    QueueUserCommand(cmd::VoltProt, "30", {{cmd::VoltProtQuery, "0"}});
+    QueueUserCommand(cmd::Outp, "ON");
+    QueueUserCommand(cmd::Recall, "2", {{cmd::OutpQuery, "0"}, {cmd::ApplyQuery, "0"}});
+    QueueUserCommand(cmd::VoltRang, "LOW", {{cmd::CurrMaxQuery, "LOW"}});
+    EXPECT_EQ(DropUserCommands(), 4);
+    EXPECT_TRUE(UserQueue->isEmpty());
+    EXPECT_TRUE(UserQueueArgs->isEmpty());
+
+    // A read-back left over from a setting already sent is dropped but is no setting.
+    UserQueue->append(QString::number(cmd::ApplyQuery));
+    UserQueueArgs->append("0");
+    EXPECT_EQ(DropUserCommands(), 0);
+    EXPECT_TRUE(UserQueue->isEmpty());
 }
 
 }  // namespace

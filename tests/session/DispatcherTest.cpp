@@ -6,6 +6,7 @@
 
 #include "scpi/CommandId.h"
 #include "scpi/Scpi.h"
+#include "session/LinkHealth.h"
 #include "tests/session/DispatcherRig.h"
 
 namespace {
@@ -300,6 +301,40 @@ TEST_F(DispatcherTest, RaisedBoundShowsTheLevelItClampedAsReported) {
     // The edit still clamps what is written into it.
     edt3.SetValue(50);
     EXPECT_EQ(edt3.Text(), "36.000");
+}
+
+// The same reply three times under one command: only numbers that do not parse and bytes
+// that are neither printable nor line ends make the link unreadable; an ON test that fails
+// is an ordinary OFF.
+TEST_F(DispatcherTest, TellsTheLinkHealthWhichRepliesCouldBeRead) {
+    struct Case {
+        CommandId id;
+        std::string reply;
+        LinkState expected;
+    };
+    const Case cases[] = {
+        {cmd::MeasQuery, "12.345\n", LinkState::Live},
+        {cmd::MeasQuery, "12.3?5\n", LinkState::Unreadable},
+        {cmd::MeasPowQuery, "\n", LinkState::Unreadable},
+        {cmd::CurrProtMaxQuery, "3.1\n", LinkState::Live},
+        {cmd::ApplyQuery, "5.000,1.000\n", LinkState::Live},
+        {cmd::ApplyQuery, "5.000\n", LinkState::Unreadable},
+        {cmd::StatOperQuery, "+3\n", LinkState::Live},
+        {cmd::StatOperQuery, "3\n", LinkState::Unreadable},
+        {cmd::SystMemQuery, "x\n", LinkState::Unreadable},
+        {cmd::OutpQuery, "OF?F\n", LinkState::Live},
+        {cmd::IdnQuery, "PSU,X1,0001,1.0\n", LinkState::Live},
+        {cmd::IdnQuery, "\xF3\x8C\x01", LinkState::Unreadable},
+        {cmd::Cls, "\x80\n", LinkState::Unreadable},
+    };
+    for (const Case& c : cases) {
+        linkHealth.SessionStarted();
+        for (int i = 0; i < 3; ++i) {
+            recordCommand(c.id);
+            receive(c.reply);
+        }
+        EXPECT_EQ(linkHealth.State(), c.expected) << c.id << " " << testing::PrintToString(c.reply);
+    }
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #pragma once
 // What the main window hands the session, built bare for tests: the port with the panel's line
 // settings (closed unless a test opens it), cmd_timer and the actions wired as the main window
-// wires them, the progress window, and the session reset as the window's show resets it; on a
-// virtual clock so the senders' pauses take no time.
+// wires them, the progress window, the link's health, and the session reset as the window's
+// show resets it; on a virtual clock so the senders' pauses take no time.
 
 #include <QAction>
 #include <QTimer>
@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "serial/PanelLine.h"
 #include "serial/TComm.h"
+#include "session/LinkHealth.h"
 #include "session/Scheduler.h"
 #include "session/SessionControls.h"
 #include "session/SessionReset.h"
@@ -38,8 +39,9 @@ class SchedulerRig {
         controls.act_connect_error = &act_connect_error;
         controls.Form5 = &form5;
         controls.mainWindow = &mainWindow;
+        controls.linkHealth = &linkHealth;
 
-        QObject::connect(&cmd_timer, &QTimer::timeout, &act_cmd_timer, &QAction::trigger);
+        QObject::connect(&cmd_timer, &QTimer::timeout, [this] { cmd_timerTimer(controls); });
         QObject::connect(&act_cmd_timer, &QAction::triggered, [this] { SchedulerTick(controls); });
         QObject::connect(&act_connect_ok, &QAction::triggered,
                          [this] { connectionEvents.push_back("ok"); });
@@ -69,6 +71,7 @@ class SchedulerRig {
     QAction act_connect_error;
     QWidget mainWindow;
     TForm5 form5{&mainWindow};
+    LinkHealth linkHealth;  // Disconnected, so it counts nothing, until a test starts it
     SessionControls controls;
     std::vector<std::string> connectionEvents;  // "ok" and "error", in the order run
 };

@@ -6,6 +6,7 @@
 
 #include "scpi/Scpi.h"
 #include "session/CommandQueue.h"
+#include "session/LinkHealth.h"
 #include "tests/session/SchedulerRig.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/SyncList.h"
@@ -178,6 +179,40 @@ TEST_F(SchedulerTest, TicksThatSendNothing) {
     EXPECT_TRUE(unchanged());
     EXPECT_FALSE(cmd_timer.isActive());
     EXPECT_TRUE(clock.sleeps().empty());
+}
+
+TEST_F(SchedulerTest, TimerTicksTellTheLinkHealthAndStillSendOnePollEach) {
+    startPolling();
+    linkHealth.SessionStarted();
+    for (int i = 0; i < 4; ++i) {
+        cmd_timerTimer(controls);  // as cmd_timer runs it
+        EXPECT_EQ(CurrentCommand.text, kPollTexts[i]) << i;
+        EXPECT_EQ(linkHealth.State(), i < 2 ? LinkState::Live : LinkState::Silent) << i;
+        EXPECT_TRUE(timerArmed()) << i;
+    }
+    // A tick that a reply runs says nothing about silence.
+    linkHealth.ReplyReceived("OFF\n", ReplyReading::Text);
+    tick();
+    tick();
+    tick();
+    EXPECT_EQ(linkHealth.State(), LinkState::Live);
+    EXPECT_EQ(CurrentCommand.text, kPollTexts[0]);  // the seventh poll wraps round
+}
+
+TEST_F(SchedulerTest, ExpiringTimerMakesASilentLinkSilent) {
+    openPort();
+    startPolling();
+    linkHealth.SessionStarted();
+    tick();
+    int expiries = 0;
+    while (linkHealth.State() == LinkState::Live && expiries < 5) {
+        QSignalSpy expired(&cmd_timer, &QTimer::timeout);
+        ASSERT_TRUE(expired.wait(2000));
+        ++expiries;
+    }
+    EXPECT_EQ(expiries, kUnansweredCommandsForSilent);
+    EXPECT_EQ(linkHealth.State(), LinkState::Silent);
+    EXPECT_TRUE(timerArmed()) << "polling goes on while silent";
 }
 
 }  // namespace
