@@ -4,10 +4,18 @@
 #include <QWidget>
 #include <exception>
 
+#include "ProgramInfo.h"
+#include "app/Pictures.h"
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("psu-panel");
     setApplicationDisplayName("DC Power Supply");
-    setApplicationVersion("1.0.0.2");
+    setApplicationVersion(kProgramVersion);
+    // The desktop matches the windows to the installed entry by this name (and shows its
+    // icon in the task switcher); the window icon is the same picture for desktops that
+    // read it from the window.
+    setDesktopFileName(kDesktopId);
+    setWindowIcon(pictures::MakeAppIcon());
     // Closing the main window ends the program, whatever else is still shown.
     setQuitOnLastWindowClosed(false);
 }
