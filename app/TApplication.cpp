@@ -6,6 +6,22 @@
 
 #include "ProgramInfo.h"
 #include "app/Pictures.h"
+#include "serial/TComm.h"
+
+namespace {
+
+// The text shown for an error: its message and, on a line of its own below it, the hint
+// the serial component adds when the operator can do something about the cause.
+QString ShownText(const std::exception& error) {
+    QString text = QString::fromLocal8Bit(error.what());
+    const auto* commsError = dynamic_cast<const ECommsError*>(&error);
+    if (commsError != nullptr && !commsError->Hint().empty()) {
+        text += QLatin1Char('\n') + QString::fromStdString(commsError->Hint());
+    }
+    return text;
+}
+
+}  // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("psu-panel");
@@ -49,7 +65,7 @@ int TApplication::Run(const std::function<void()>& createForms) {
         }
         exec();
     } catch (const std::exception& error) {
-        ShowException(QString::fromLocal8Bit(error.what()));
+        ShowException(ShownText(error));
     } catch (...) {
         ShowException(QString());
     }
@@ -60,7 +76,7 @@ void TApplication::RunHandler(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        ShowAnyException(QString::fromLocal8Bit(error.what()));
+        ShowAnyException(ShownText(error));
     } catch (...) {
         ShowAnyException(QString());
     }
@@ -86,7 +102,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowException(QString::fromLocal8Bit(error.what()));
+        ShowException(ShownText(error));
     } catch (...) {
         ShowException(QString());
     }

@@ -12,14 +12,26 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 class TComm;
 
-// The only error the component raises: StartComm failing, with one of seven messages.
+// The only error the component raises: StartComm failing, with one of seven messages
+// (what()) and, where the operator can do something about the cause, a hint to show below.
 class ECommsError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ECommsError(const std::string& message, std::string hint = {})
+        : std::runtime_error(message), hint_(std::move(hint)) {}
+    const std::string& Hint() const { return hint_; }
+
+  private:
+    std::string hint_;
 };
+
+// The hint of an open refused for lack of permission.
+inline constexpr const char* kPortAccessHint =
+    "You may not open this port: add your user to the dialout group "
+    "(sudo usermod -aG dialout $USER), then log out and in again.";
 
 enum class TParity { None = 0, Odd = 1, Even = 2, Mark = 3, Space = 4 };
 enum class TStopBits { _1 = 0, _1_5 = 1, _2 = 2 };
