@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ProgramInfo.h"
+
 TForm2* Form2 = nullptr;
 
 namespace {
@@ -45,7 +47,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
     Label3->setWordWrap(true);
     Label2 = makeLabel("Label2", "SCPI Version:", QRect(24, 124, 130, 22));
     Label4 = makeLabel("Label4", QString(), QRect(156, 124, 240, 22));
-    lbl4 = new QLabel("Version:1.0.0.2", this);
+    lbl4 = new QLabel(QStringLiteral("Version:") + kProgramVersion, this);
     lbl4->setObjectName("lbl4");
     lbl4->setGeometry(24, 160, 200, 18);
 

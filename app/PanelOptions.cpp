@@ -67,6 +67,8 @@ PanelOptions ParsePanelOptions(const QStringList& arguments) {
         bool valueAttached = false;
         if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--simulate") {
             options.simulate = true;
         } else if (argument == "--connect") {
@@ -109,6 +111,7 @@ QString PanelUsage() {
         "  --simulate    start a simulated instrument inside the panel and select its\n"
         "                port, so the panel works with no hardware at all.\n"
         "  --connect     connect as soon as the window shows, as the connect button does.\n"
+        "  --version     print the program's version and exit.\n"
         "  -h, --help    show this text and exit.\n"
         "\n"
         "The toolkit's own options are passed on to it, among them -platform NAME,\n"

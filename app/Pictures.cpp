@@ -1,9 +1,11 @@
 #include "app/Pictures.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 
 namespace pictures {
 namespace {
@@ -179,7 +181,50 @@ TImageList Listed(int size, const QPixmap (&drawn)[N]) {
     return images;
 }
 
+const QColor kTileFace(226, 232, 240);
+const QColor kTileEdge(110, 120, 138);
+
+// Paints the program's icon into the box it is asked for, so every size is drawn sharp.
+class AppIconEngine : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(rect.width(), rect.height());
+        painter->save();
+        painter->translate(rect.x() + (rect.width() - side) / 2.0,
+                           rect.y() + (rect.height() - side) / 2.0);
+        PaintAppIcon(*painter, side);
+        painter->restore();
+    }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+    // The sizes a window system picks from when it wants a list.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(32, 32),   QSize(48, 48),
+                QSize(64, 64), QSize(128, 128), QSize(256, 256)};
+    }
+};
+
 }  // namespace
+
+void PaintAppIcon(QPainter& painter, double side) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double edge = std::max(1.0, side * 0.03);
+    painter.setPen(QPen(kTileEdge, edge));
+    painter.setBrush(kTileFace);
+    const double inset = side * 0.06 + edge / 2;
+    painter.drawRoundedRect(QRectF(inset, inset, side - 2 * inset, side - 2 * inset), side * 0.16,
+                            side * 0.16);
+    // The plug pair spans the tile's inner width.
+    const double margin = side * 0.1;
+    painter.translate(margin, margin);
+    painter.scale((side - 2 * margin) / side, (side - 2 * margin) / side);
+    DrawPlugPair(painter, side, 0.0);
+    painter.restore();
+}
+
+QIcon MakeAppIcon() {
+    return QIcon(new AppIconEngine);  // the icon owns its engine
+}
 
 TImageList MakeStatusImages() {
     constexpr int kSize = 12;

@@ -4,16 +4,37 @@
 #include <QWidget>
 #include <exception>
 
+#include "ProgramInfo.h"
+#include "app/Pictures.h"
+#include "serial/TComm.h"
+
 namespace {
+
 // The program's title, as the error message box shows it.
 const QString kErrorBoxTitle = QStringLiteral("DC Power Supply");
+
+// The text shown for an error: its message and, on a line of its own below it, the hint
+// the serial component adds when the operator can do something about the cause.
+QString ShownText(const std::exception& error) {
+    QString text = QString::fromLocal8Bit(error.what());
+    const auto* commsError = dynamic_cast<const ECommsError*>(&error);
+    if (commsError != nullptr && !commsError->Hint().empty()) {
+        text += QLatin1Char('\n') + QString::fromStdString(commsError->Hint());
+    }
+    return text;
+}
 }  // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("psu-panel");
     // No display name: the window system would append it to every window's title, and each
     // title bar must show exactly its window's caption.
-    setApplicationVersion("1.0.0.2");
+    setApplicationVersion(kProgramVersion);
+    // The desktop matches the windows to the installed entry by this name (and shows its
+    // icon in the task switcher); the window icon is the same picture for desktops that
+    // read it from the window.
+    setDesktopFileName(kDesktopId);
+    setWindowIcon(pictures::MakeAppIcon());
     // Closing the main window ends the program, whatever else is still shown.
     setQuitOnLastWindowClosed(false);
 }
@@ -47,7 +68,7 @@ int TApplication::Run(const std::function<void()>& createForms) {
         }
         exec();
     } catch (const std::exception& error) {
-        ShowException(QString::fromLocal8Bit(error.what()));
+        ShowException(ShownText(error));
     } catch (...) {
         ShowException(QString());
     }
@@ -58,7 +79,7 @@ void TApplication::RunHandler(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        ShowAnyException(QString::fromLocal8Bit(error.what()));
+        ShowAnyException(ShownText(error));
     } catch (...) {
         ShowAnyException(QString());
     }
@@ -84,7 +105,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowException(QString::fromLocal8Bit(error.what()));
+        ShowException(ShownText(error));
     } catch (...) {
         ShowException(QString());
     }

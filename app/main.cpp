@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "ProgramInfo.h"
 #include "app/PanelOptions.h"
 #include "app/Startup.h"
 #include "app/TApplication.h"
@@ -20,6 +21,10 @@ int main(int argc, char** argv) {
     const PanelOptions options = ParsePanelOptions(arguments);
     if (options.help) {
         std::fputs(PanelUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("psu-panel %s\n", kProgramVersion);
         return 0;
     }
     if (!options.error.isEmpty()) {

@@ -67,6 +67,10 @@ int MillisecondsUntil(MonotonicClock::time_point deadline) {
 
 }  // namespace
 
+OpenError OpenErrorForErrno(int error) {
+    return error == EACCES || error == EPERM ? OpenError::NoPermission : OpenError::CannotOpen;
+}
+
 std::string SerialDevice::PathForName(const std::string& name) {
     if (name.find('/') != std::string::npos) {
         return name;
@@ -82,6 +86,7 @@ std::unique_ptr<SerialDevice> SerialDevice::Open(const std::string& name, OpenEr
     const std::string path = PathForName(name);
     FdGuard fd(open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
+        error = OpenErrorForErrno(errno);
         return nullptr;
     }
     // The advisory lock keeps out other programs that lock too, and, unlike TIOCEXCL, also

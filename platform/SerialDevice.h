@@ -20,7 +20,8 @@ namespace platform {
 // Why an open attempt failed, in the order the checks are made.
 enum class OpenError {
     None,
-    CannotOpen,          // absent, no access, or already opened by someone
+    CannotOpen,          // absent, or already opened by someone
+    NoPermission,        // the user may not open the device (not in its group, as a rule)
     NotCharacterDevice,  // a regular file, a directory...
     NotTerminal,         // a character device without line settings, such as /dev/null
 };
@@ -56,6 +57,9 @@ inline constexpr std::uint32_t kModemStatusCts = 0x10;
 inline constexpr std::uint32_t kModemStatusDsr = 0x20;
 inline constexpr std::uint32_t kModemStatusRing = 0x40;
 inline constexpr std::uint32_t kModemStatusCarrier = 0x80;
+
+// How a failed open(2) of the device is reported, from its errno.
+OpenError OpenErrorForErrno(int error);
 
 class SerialDevice {
   public:

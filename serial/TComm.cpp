@@ -52,6 +52,8 @@ void TComm::StartComm() {
                 break;
             case platform::OpenError::CannotOpen:
                 throw ECommsError("Error opening serial port");
+            case platform::OpenError::NoPermission:
+                throw ECommsError("Error opening serial port", kPortAccessHint);
             case platform::OpenError::NotCharacterDevice:
                 throw ECommsError("File handle is not a comm handle ");
             case platform::OpenError::NotTerminal:

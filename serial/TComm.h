@@ -12,17 +12,29 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "serial/CommEnums.h"
 
 class QSocketNotifier;
 class TComm;
 
-// The only error the component raises: StartComm failing, with one of seven messages.
+// The only error the component raises: StartComm failing, with one of seven messages
+// (what()) and, where the operator can do something about the cause, a hint to show below.
 class ECommsError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit ECommsError(const std::string& message, std::string hint = {})
+        : std::runtime_error(message), hint_(std::move(hint)) {}
+    const std::string& Hint() const { return hint_; }
+
+  private:
+    std::string hint_;
 };
+
+// The hint of an open refused for lack of permission.
+inline constexpr const char* kPortAccessHint =
+    "You may not open this port: add your user to the dialout group "
+    "(sudo usermod -aG dialout $USER), then log out and in again.";
 
 // Events, raised on the GUI thread. Buffer is followed by one zero byte and is valid only
 // during the call.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramInfo.h"
 #include "sim/SimulatedInstrument.h"
 
 namespace {
@@ -18,6 +19,7 @@ void printHelp() {
         "pseudo-terminal, and prints the device path to open. Runs until\n"
         "interrupted (SIGINT or SIGTERM).\n\n"
         "Options:\n%s"
+        "  --version           print the program's version and exit\n"
         "  --help              show this text\n",
         sim::simOptionsHelp().c_str());
 }
@@ -29,6 +31,10 @@ int main(int argc, char** argv) {
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             printHelp();
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("psu-sim %s\n", kProgramVersion);
             return 0;
         }
     }

@@ -41,6 +41,14 @@ TEST_F(ErrorHandlingTest, AnErrorOfAnyOtherKindIsShownWithAnEmptyMessage) {
     EXPECT_EQ(shownErrors, QStringList{QString()});
 }
 
+TEST_F(ErrorHandlingTest, ASerialPortErrorsHintIsShownOnItsOwnLineBelowTheMessage) {
+    QTimer::singleShot(0, [] { throw ECommsError("Error opening serial port", "do this"); });
+    QTimer::singleShot(5, [] { throw ECommsError("Cannot setup comm buffer"); });
+    RunLoopFor(40);
+    EXPECT_EQ(shownErrors,
+              (QStringList{"Error opening serial port\ndo this", "Cannot setup comm buffer"}));
+}
+
 TEST_F(ErrorHandlingTest, ConnectToAnAbsentPortShowsTheComponentsMessageAndChangesNothing) {
     Form1->show();
     ASSERT_EQ(Form1->cm1->CommName(), "COM7");  // absent on this system

@@ -63,9 +63,16 @@ TEST(PanelOptionsTest, ReadsTheCommandLine) {
     }
 }
 
+TEST(PanelOptionsTest, AsksForTheVersion) {
+    EXPECT_TRUE(ParsePanelOptions({"psu-panel", "--version"}).version);
+    EXPECT_TRUE(ParsePanelOptions({"psu-panel", "--port", "ttyS0", "--version"}).version);
+    EXPECT_FALSE(ParsePanelOptions({"psu-panel", "--simulate"}).version);
+    EXPECT_TRUE(ParsePanelOptions({"psu-panel", "--version=1"}).error.contains("--version=1"));
+}
+
 TEST(PanelOptionsTest, UsageNamesEveryOption) {
     const QString usage = PanelUsage();
-    for (const char* option : {"--port", "--simulate", "--connect", "--help"}) {
+    for (const char* option : {"--port", "--simulate", "--connect", "--version", "--help"}) {
         EXPECT_TRUE(usage.contains(option)) << option;
     }
 }

@@ -109,6 +109,7 @@ TEST(SimTool, HelpDocumentsEveryOption) {
             << option.name;
     }
     EXPECT_NE(run.output.find("--help"), std::string::npos);
+    EXPECT_NE(run.output.find("--version"), std::string::npos);
 }
 
 TEST(SimTool, BadOptionExitsWithAReason) {
