@@ -130,6 +130,7 @@ TEST(SimQueries, BadLinesAnswerNothingPushAnErrorAndChangeNothing) {
         {"*RCL 1.5", "-222,\"Data out of range\""},
         {"*ESE 256", "-222,\"Data out of range\""},
         {":CAL:VOLT 1", "-203,\"Command protected\""},
+        {"::OUTP ON", "-113,\"Undefined header\""},  // one leading colon only, found by fuzzing
     };
     const sim::Settings before = session.instrument.state().settings;
     for (const auto& c : cases) {
